@@ -1,0 +1,17 @@
+#include "app/mform.h"
+
+#include "app/frame_timer.h"
+#include "assets/picture_collection.h"
+#include "assets/wave_collection.h"
+#include "audio/sound_mixer.h"
+#include "frontend/text_canvas.h"
+#include "sprites/sprite_engine.h"
+
+namespace vontra {
+
+TMForm::TMForm(Platform& p)
+    : platform(p), MDXDraw(*p.display), MDXInput(*p.input), MIdHTTP(*p.http) {}
+
+TMForm::~TMForm() = default;
+
+}  // namespace vontra

@@ -1,0 +1,46 @@
+#pragma once
+// The main window: owns every component and, through its state bases, the whole game state.
+// Procedures of each subsystem are free functions over it.
+#include <memory>
+
+#include "app/shell_state.h"
+#include "audio/audio_state.h"
+#include "frontend/front_end_state.h"
+#include "platform/platform.h"
+#include "road/road_state.h"
+
+namespace vontra {
+
+class TPictureCollection;
+class TWaveCollection;
+class TDXSpriteEngine;
+class TFrameTimer;
+class TSoundMixer;
+class TextCanvas;
+
+class TMForm : public ShellState, public FrontEndState, public RoadState, public AudioState {
+ public:
+  explicit TMForm(Platform& platform);
+  ~TMForm();
+  TMForm(const TMForm&) = delete;
+  TMForm& operator=(const TMForm&) = delete;
+
+  Platform& platform;
+
+  // Components, under the names the rest of the game uses.
+  IDisplay& MDXDraw;
+  IInputStates& MDXInput;
+  IHttpClient& MIdHTTP;
+  std::unique_ptr<TPictureCollection> MDXImageList;
+  std::unique_ptr<TPictureCollection> MDXImageList3;
+  std::unique_ptr<TWaveCollection> MDXWaveList;
+  std::unique_ptr<TSoundMixer> MDXSound;
+  std::unique_ptr<TDXSpriteEngine> MDXSpriteEngine;
+  std::unique_ptr<TFrameTimer> MDXTimer;
+  std::unique_ptr<TextCanvas> Canvas;
+
+  // Set when the quit question's Yes ends the message loop.
+  bool Terminated = false;
+};
+
+}  // namespace vontra

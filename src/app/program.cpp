@@ -1,0 +1,7 @@
+#include "app/program.h"
+
+namespace vontra {
+
+int RunProgram() { return 0; }
+
+}  // namespace vontra

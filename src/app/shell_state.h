@@ -1,0 +1,72 @@
+#pragma once
+#include <cstdint>
+
+#include "app/game_random.h"
+#include "platform/window.h"
+
+namespace vontra {
+
+class TMyCarSprite;
+class TBullets;
+class TScrollBackground;
+class TCaptionSprite;
+class TExplosion;
+
+// The game shell's share of the game state: screens, frame timing, the race and its HUD,
+// the keyboard flags and the display option.
+struct ShellState {
+  int32_t ScreenState = -1;
+  uint8_t WindowKind = 0;
+  int32_t WindowTimer = 0;
+
+  int32_t FrameRate = 0;
+  int32_t FrameTimeMs = 15;
+  double SpeedFactor = 1.0;
+
+  int32_t Level = 0;
+  int32_t Score = 0;
+  int32_t Lives = 0;
+  int32_t TimeLeftMs = 0;
+  double FinishY = 0;
+  int32_t CarChoice = 0;
+
+  TMyCarSprite* PlayerCar = nullptr;
+  TBullets* PlayerBullets = nullptr;
+  TScrollBackground* Background = nullptr;
+
+  bool ShakeActive = false;
+  int32_t ShakeDX = 0;
+  int32_t ShakeDY = 0;
+  int32_t ShakeTimer = 0;
+  int32_t ShakeCount = 0;
+
+  TCaptionSprite* LeftPanelSprite = nullptr;
+  TCaptionSprite* RightPanelSprite = nullptr;
+  TCaptionSprite* ProgressCarSprite = nullptr;
+  TCaptionSprite* NeedleSprite = nullptr;
+  TCaptionSprite* LivesSprite = nullptr;
+  TCaptionSprite* EnergyBarSprite = nullptr;
+  TCaptionSprite* WeaponIcons[8] = {};  // 1..7
+  int32_t ShownLives = 0;
+  int32_t NeedleTimer = 0;
+  int32_t NeedleJitter = 0;
+
+  TExplosion* EngineFireSprite = nullptr;
+  TExplosion* GunFireSprite = nullptr;
+  TExplosion* MicroExplosion = nullptr;
+  TExplosion* BigExplosion = nullptr;
+
+  bool CtrlDown = false;
+  bool PausePressed = false, PauseHeld = false;
+  bool EscapePressed = false, EscapeHeld = false;
+  bool YesPressed = false, YesHeld = false;
+  bool NoPressed = false, NoHeld = false;
+
+  uint8_t FullScreen = 0;
+  WindowPlacement SavedPlacement;
+  bool SavedPlacementValid = false;
+
+  GameRandom Random;
+};
+
+}  // namespace vontra

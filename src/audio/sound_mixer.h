@@ -1,0 +1,8 @@
+#pragma once
+
+namespace vontra {
+
+// Placeholder until the component is built.
+class TSoundMixer {};
+
+}  // namespace vontra

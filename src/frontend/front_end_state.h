@@ -1,0 +1,49 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+namespace vontra {
+
+class TMenuButton;
+class TCaptionSprite;
+
+struct THighScore {
+  std::string Name;  // Windows-1251
+  int32_t Score = 0;
+  int32_t Level = 0;
+};
+
+// The front end's share of the game state: button slots, menu screens, options, the
+// high-score table and name entry. Strings are Windows-1251.
+struct FrontEndState {
+  TMenuButton* WidgetSlots[13] = {};  // 1..12
+  int32_t SelectedWidget = 0;
+  int32_t FirstSelectable = 0;
+  int32_t LastSelectable = 0;
+  int32_t ButtonCount = 0;
+  bool NavLatch = false;
+  bool NavHitEnd = false;
+  bool SilentFirstHighlight = false;
+  int32_t MouseX = 0;
+  int32_t MouseY = 0;
+
+  TCaptionSprite* ScreenCaption = nullptr;
+  TCaptionSprite* UpPanel = nullptr;
+  TCaptionSprite* DownPanel = nullptr;
+  int32_t MenuIntroPhase = 0;
+  int32_t MenuEntryMode = 0;
+  int32_t HelpPage = 0;
+
+  bool MusicOn = true;
+  bool SoundOn = true;
+  std::string ExtraText;
+  bool EditingExtraText = false;
+
+  THighScore HighScores[12];  // 1..10, 11 is the scratch row for a new entry
+  std::string HighScoreCheck;
+  std::string PlayerName;
+  TCaptionSprite* TextCursor = nullptr;
+  int32_t CursorBlinkTimer = 0;
+};
+
+}  // namespace vontra

@@ -1,0 +1,24 @@
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vontra {
+
+// Files relative to the working directory. Game paths use backslashes ("Data\Res\Res1.dxg");
+// the platform maps them.
+class IFiles {
+ public:
+  virtual ~IFiles() = default;
+  virtual bool Exists(const std::string& path) = 0;
+  // Whole file, or nothing when it cannot be read.
+  virtual std::optional<std::vector<uint8_t>> ReadAll(const std::string& path) = 0;
+  // Writes through a temporary file renamed over the old one, creating missing folders;
+  // false on any failure (the old file is then untouched).
+  virtual bool WriteAtomic(const std::string& path, const std::vector<uint8_t>& data) = 0;
+  // The path in the platform's own form (for libraries that open files themselves).
+  virtual std::string NativePath(const std::string& path) = 0;
+};
+
+}  // namespace vontra
