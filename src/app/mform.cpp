@@ -10,7 +10,10 @@
 namespace vontra {
 
 TMForm::TMForm(Platform& p)
-    : platform(p), MDXDraw(*p.display), MDXInput(*p.input), MIdHTTP(*p.http) {}
+    : platform(p), MDXDraw(*p.display), MDXInput(*p.input), MIdHTTP(*p.http) {
+  MDXSpriteEngine = std::make_unique<TDXSpriteEngine>();
+  MDXSpriteEngine->SetDXDraw(&MDXDraw);
+}
 
 TMForm::~TMForm() = default;
 
