@@ -10,7 +10,9 @@ class TCaptionSprite;
 struct THighScore {
   std::string Name;  // Windows-1251
   int32_t Score = 0;
+  // Two further values the game never sets; kept as read so the file round-trips.
   int32_t Level = 0;
+  int32_t Extra = 0;
 };
 
 // The front end's share of the game state: button slots, menu screens, options, the
