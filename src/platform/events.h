@@ -31,6 +31,12 @@ class IEventSource {
   virtual ~IEventSource() = default;
   // Next pending event; false when none is waiting.
   virtual bool Poll(PlatformEvent& event) = 0;
+  // Like Poll, but waits up to timeoutMs for an event first: for loops that have nothing to
+  // draw (inactive or minimised) and must not spin.
+  virtual bool Wait(PlatformEvent& event, int timeoutMs) {
+    (void)timeoutMs;
+    return Poll(event);
+  }
 };
 
 }  // namespace vontra
