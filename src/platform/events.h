@@ -7,16 +7,16 @@ namespace vontra {
 // characters and surface pixels.
 struct PlatformEvent {
   enum class Kind {
-    KeyDown,      // Key, Alt
-    KeyUp,        // Key, Alt
-    Char,         // Char (Windows-1251; Enter, Escape and Backspace arrive as 13, 27 and 8)
-    MouseMove,    // X, Y in surface pixels
-    MouseClick,   // X, Y; also double clicks
-    CloseRequest, // the close box, Alt+F4
-    Minimize,     // the minimise command, before the window is minimised
+    KeyDown,       // Key, Alt
+    KeyUp,         // Key, Alt
+    Char,          // Char (Windows-1251; Enter, Escape and Backspace arrive as 13, 27 and 8)
+    MouseMove,     // X, Y in surface pixels
+    MouseClick,    // X, Y; also double clicks
+    CloseRequest,  // the close box, Alt+F4
+    Minimize,      // the minimise command, before the window is minimised
     Activate,
     Deactivate,
-    Quit,         // the application is being torn down from outside (a signal)
+    Quit,  // the application is being torn down from outside (a signal)
   };
   Kind kind = Kind::KeyDown;
   int Key = 0;

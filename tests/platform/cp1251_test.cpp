@@ -82,12 +82,9 @@ TEST(Cp1251, MalformedUtf8IsDroppedAndTheRestKept) {
     std::string input;
   };
   const Case cases[] = {
-      {"stray continuation", "A\x80Z"},
-      {"overlong slash", "A\xC0\xAFZ"},
-      {"surrogate", "A\xED\xA0\x80Z"},
-      {"truncated before ascii", "A\xD0Z"},
-      {"invalid lead", "A\xFFZ"},
-      {"beyond unicode", "A\xF4\x90\x80\x80Z"},
+      {"stray continuation", "A\x80Z"}, {"overlong slash", "A\xC0\xAFZ"},
+      {"surrogate", "A\xED\xA0\x80Z"},  {"truncated before ascii", "A\xD0Z"},
+      {"invalid lead", "A\xFFZ"},       {"beyond unicode", "A\xF4\x90\x80\x80Z"},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(Utf8ToCp1251(c.input), "AZ") << c.name;

@@ -1,0 +1,20 @@
+#pragma once
+#include "platform/files.h"
+
+namespace vontra {
+
+// Files under the working directory (or under root, for tests), with the game's backslash
+// paths turned into slashes.
+class PosixFiles : public IFiles {
+ public:
+  explicit PosixFiles(std::string root = {}) : root_(std::move(root)) {}
+  bool Exists(const std::string& path) override;
+  std::optional<std::vector<uint8_t>> ReadAll(const std::string& path) override;
+  bool WriteAtomic(const std::string& path, const std::vector<uint8_t>& data) override;
+  std::string NativePath(const std::string& path) override;
+
+ private:
+  std::string root_;
+};
+
+}  // namespace vontra

@@ -1,0 +1,42 @@
+#pragma once
+#include <SDL_ttf.h>
+
+#include <map>
+#include <string>
+#include <tuple>
+
+#include "platform/font_rasterizer.h"
+#include "platform/sdl/font_faces.h"
+
+namespace vontra {
+
+// SDL_ttf glyphs with the faces of FindFontFace. Open fonts are kept per face, size and
+// weight. Metrics follow Windows: the text height is the font's cell (ascent plus descent)
+// whatever the text, glyphs are placed with the top of the cell at the text's top, and
+// no kerning is applied.
+class SdlFontRasterizer : public IFontRasterizer {
+ public:
+  SdlFontRasterizer();
+  ~SdlFontRasterizer() override;
+  SdlFontRasterizer(const SdlFontRasterizer&) = delete;
+  SdlFontRasterizer& operator=(const SdlFontRasterizer&) = delete;
+
+  GlyphMask Render(const std::string& face, int pixelSize, bool bold,
+                   const std::string& text) override;
+  int TextWidth(const std::string& face, int pixelSize, bool bold,
+                const std::string& text) override;
+  int TextHeight(const std::string& face, int pixelSize, bool bold,
+                 const std::string& text) override;
+
+  // The open font for a face, size and weight (nullptr when no face can be opened).
+  TTF_Font* Font(const std::string& face, int pixelSize, bool bold);
+  // The face file chosen for a family name.
+  const FontFace& Face(const std::string& family, bool bold);
+
+ private:
+  std::map<std::pair<std::string, bool>, FontFace> faces_;
+  std::map<std::tuple<std::string, int, bool>, TTF_Font*> fonts_;
+  bool ready_ = false;
+};
+
+}  // namespace vontra

@@ -1,0 +1,33 @@
+#include "platform/sdl/sdl_platform.h"
+
+#include "platform/posix/curl_http_client.h"
+#include "platform/posix/posix_files.h"
+#include "platform/posix/posix_shell.h"
+#include "platform/sdl/sdl_clock.h"
+#include "platform/sdl/sdl_display.h"
+#include "platform/sdl/sdl_event_source.h"
+#include "platform/sdl/sdl_font_rasterizer.h"
+#include "platform/sdl/sdl_input_states.h"
+#include "platform/sdl/sdl_pointer.h"
+#include "platform/sdl/sdl_session.h"
+#include "platform/sdl/sdl_window.h"
+
+namespace vontra {
+
+std::unique_ptr<Platform> MakeSdlPlatform() {
+  auto session = std::make_shared<SdlSession>();
+  auto platform = std::make_unique<Platform>();
+  platform->display = std::make_unique<SdlDisplay>(session);
+  platform->events = std::make_unique<SdlEventSource>(session);
+  platform->input = std::make_unique<SdlInputStates>(session);
+  platform->pointer = std::make_unique<SdlPointer>(session);
+  platform->window = std::make_unique<SdlWindow>(session);
+  platform->clock = std::make_unique<SdlClock>();
+  platform->files = std::make_unique<PosixFiles>();
+  platform->http = std::make_unique<CurlHttpClient>();
+  platform->shell = std::make_unique<PosixShell>();
+  platform->fonts = std::make_unique<SdlFontRasterizer>();
+  return platform;
+}
+
+}  // namespace vontra

@@ -1,0 +1,57 @@
+#include "platform/sdl/sdl_session.h"
+
+#include <stdexcept>
+#include <string>
+
+#include "platform/display.h"
+
+namespace vontra {
+
+SdlSession::SdlSession() {
+  // The close box asks the game, which decides; signals still arrive as SDL_QUIT.
+  SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+  SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
+  SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
+  if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
+    throw std::runtime_error(std::string("SDL video: ") + SDL_GetError());
+  }
+  // A machine without joystick support still plays with the keyboard.
+  SDL_InitSubSystem(SDL_INIT_JOYSTICK);
+  // One line more than the picture, as the game's window always had.
+  window_ = SDL_CreateWindow("Vontra", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                             kDisplayWidth, kDisplayHeight + 1, SDL_WINDOW_HIDDEN);
+  if (window_ == nullptr) {
+    const std::string error = SDL_GetError();
+    SDL_Quit();
+    throw std::runtime_error("SDL window: " + error);
+  }
+  OpenJoystickIfNone();
+}
+
+SdlSession::~SdlSession() {
+  if (joystick_ != nullptr) SDL_JoystickClose(joystick_);
+  SDL_DestroyWindow(window_);
+  SDL_Quit();
+}
+
+bool SdlSession::Active() const {
+  const Uint32 flags = SDL_GetWindowFlags(window_);
+  return (flags & SDL_WINDOW_INPUT_FOCUS) != 0 && (flags & SDL_WINDOW_MINIMIZED) == 0;
+}
+
+void SdlSession::OpenJoystickIfNone() {
+  if (joystick_ != nullptr || SDL_WasInit(SDL_INIT_JOYSTICK) == 0) return;
+  for (int i = 0; i < SDL_NumJoysticks(); ++i) {
+    joystick_ = SDL_JoystickOpen(i);
+    if (joystick_ != nullptr) return;
+  }
+}
+
+void SdlSession::JoystickRemoved(SDL_JoystickID id) {
+  if (joystick_ == nullptr || SDL_JoystickInstanceID(joystick_) != id) return;
+  SDL_JoystickClose(joystick_);
+  joystick_ = nullptr;
+  OpenJoystickIfNone();
+}
+
+}  // namespace vontra

@@ -1,0 +1,32 @@
+#pragma once
+#include <SDL.h>
+
+namespace vontra {
+
+// What the SDL components share: the library itself, the one window and the first joystick.
+// Every component holds it through a shared pointer, so SDL shuts down after the last of them.
+class SdlSession {
+ public:
+  // Starts SDL's video, events and joystick and creates the hidden, centred 800 x 601 window.
+  // Throws std::runtime_error when SDL's video cannot start.
+  SdlSession();
+  ~SdlSession();
+  SdlSession(const SdlSession&) = delete;
+  SdlSession& operator=(const SdlSession&) = delete;
+
+  SDL_Window* Window() const { return window_; }
+  // The game's window has the keyboard focus and is not minimised.
+  bool Active() const;
+
+  SDL_Joystick* Joystick() const { return joystick_; }
+  // Opens the first joystick if none is open (at start and when one is plugged in).
+  void OpenJoystickIfNone();
+  // Drops the open joystick when it is the one unplugged, then looks for another.
+  void JoystickRemoved(SDL_JoystickID id);
+
+ private:
+  SDL_Window* window_ = nullptr;
+  SDL_Joystick* joystick_ = nullptr;
+};
+
+}  // namespace vontra
