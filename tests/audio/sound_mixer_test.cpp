@@ -4,8 +4,8 @@
 
 #include "audio/pcm_sound.h"
 #include "audio/sound_voice.h"
-#include "platform/headless/headless_audio_device.h"
 #include "audio/wave_fixtures.h"
+#include "platform/headless/headless_audio_device.h"
 
 namespace vontra {
 namespace {
