@@ -13,6 +13,11 @@ TMForm::TMForm(Platform& p)
     : platform(p), MDXDraw(*p.display), MDXInput(*p.input), MIdHTTP(*p.http) {
   MDXSpriteEngine = std::make_unique<TDXSpriteEngine>();
   MDXSpriteEngine->SetDXDraw(&MDXDraw);
+  // Without a sound card the mixer stays closed and the game runs silently.
+  if (p.audio) {
+    MDXSound = std::make_unique<TSoundMixer>(*p.audio, p.music.get());
+    MDXSound->Open();
+  }
 }
 
 TMForm::~TMForm() = default;

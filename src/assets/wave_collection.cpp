@@ -37,10 +37,12 @@ void TWaveCollectionItem::SetName(std::string name) {
 
 void TWaveCollectionItem::SetLooped(bool looped) {
   looped_ = looped;
+  Voices.Stop();
 }
 
 void TWaveCollectionItem::SetMaxPlayingCount(int32_t count) {
   maxPlayingCount_ = count < 0 ? 0 : count;
+  Voices.Trim(maxPlayingCount_);
 }
 
 void TWaveCollection::LoadFromFile(IFiles& files, const std::string& path) {

@@ -9,10 +9,12 @@
 
 #include "assets/name_index.h"
 #include "assets/wave.h"
+#include "audio/wave_voices.h"
 
 namespace vontra {
 
 class IFiles;
+class TSoundMixer;
 
 class TWaveCollectionItem {
  public:
@@ -37,6 +39,12 @@ class TWaveCollectionItem {
   int32_t Volume = 0;
 
   // ---- Voices: the sound mixer's part of the item lives below (audio module). ----
+  // Starts one voice on the mixer under the voice rules of TWaveVoices; does nothing while
+  // the mixer has no sound card. With wait, returns once that voice has stopped.
+  void Play(TSoundMixer& mixer, bool wait);
+  // Stops the item's main voice and all its copies.
+  void Stop();
+  TWaveVoices Voices;
 
  private:
   friend class TWaveCollection;
