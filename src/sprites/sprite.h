@@ -1,12 +1,12 @@
 #pragma once
 // The sprite tree: every on-screen object is a sprite hanging under the engine's root. The tree
 // owns its sprites; game code keeps plain pointers and frees a sprite with `delete` between passes.
-#include <cmath>
 #include <cstdint>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "app/rounding.h"
 #include "platform/surface.h"
 
 namespace vontra {
@@ -17,11 +17,6 @@ class ESpriteError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
 };
-
-// Nearest integer, halves to the even one (the default floating-point rounding mode).
-inline int32_t RoundHalfEven(double v) {
-  return static_cast<int32_t>(std::nearbyint(v));
-}
 
 // Rectangles that only touch along an edge do not overlap; an empty one overlaps nothing.
 inline bool RectsOverlap(const TRect& a, const TRect& b) {
