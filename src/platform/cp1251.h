@@ -90,6 +90,9 @@ struct Utf8Literal {
   constexpr Utf8Literal(const char (&s)[Size]) {  // NOLINT: implicit by design
     for (size_t i = 0; i < Size; ++i) text[i] = s[i];
   }
+  constexpr Utf8Literal(const char8_t (&s)[Size]) {  // NOLINT: implicit by design
+    for (size_t i = 0; i < Size; ++i) text[i] = static_cast<char>(s[i]);
+  }
   constexpr std::string_view view() const { return {text, Size - 1}; }
 };
 

@@ -99,6 +99,7 @@ TEST(Cp1251, SourceLiteralsConvertWhileCompiling) {
   EXPECT_EQ(std::string("Ёж №"_w1251), std::string("\xA8\xE6\x20\xB9"));
   EXPECT_EQ(Cp1251ToUtf8(level), "Уровень 1 — Рекорды ЁЁ");
   EXPECT_TRUE(""_w1251.empty());
+  EXPECT_EQ(u8"Ёж"_w1251, "Ёж"_w1251);
 }
 
 }  // namespace

@@ -21,7 +21,7 @@ std::vector<Candidate> CandidatesFor(const std::string& family) {
   }
   if (is("Arial Black")) return {{"Roboto", FC_WEIGHT_BLACK}, {"DejaVu Sans", FC_WEIGHT_BOLD}};
   if (is("DS Crystal")) {
-    return {{"DotGothic16", FC_WEIGHT_REGULAR}, {"DejaVu Sans Mono", FC_WEIGHT_REGULAR}};
+    return {{"Jura", FC_WEIGHT_MEDIUM}, {"DejaVu Sans Mono", FC_WEIGHT_REGULAR}};
   }
   return {{family.c_str(), FC_WEIGHT_REGULAR}};
 }

@@ -15,7 +15,8 @@ struct FontFace {
 //   "Arial"           -> Liberation Sans (same metrics)
 //   "Times New Roman" -> Liberation Serif (same metrics)
 //   "Arial Black"     -> Roboto Black (a heavy sans with Cyrillic)
-//   "DS Crystal"      -> DotGothic16 (a dot-matrix display face with Cyrillic)
+//   "DS Crystal"      -> Jura Medium (a thin technical display face with Cyrillic and
+//                        segment-like figures)
 // and DejaVu Sans when none of those is installed. Any other family is asked of fontconfig.
 FontFace FindFontFace(const std::string& family, bool bold);
 

@@ -52,6 +52,12 @@ bool SdlDisplay::CanDraw() const {
   return initialized_ && (SDL_GetWindowFlags(session_->Window()) & SDL_WINDOW_MINIMIZED) == 0;
 }
 
+std::string SdlDisplay::RendererName() const {
+  SDL_RendererInfo info;
+  if (renderer_ == nullptr || SDL_GetRendererInfo(renderer_, &info) != 0) return {};
+  return info.name;
+}
+
 int SdlDisplay::RefreshRate() const {
   const int index = SDL_GetWindowDisplayIndex(session_->Window());
   SDL_DisplayMode mode;

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include "platform/display.h"
 #include "platform/sdl/sdl_session.h"
@@ -28,6 +29,9 @@ class SdlDisplay : public IDisplay {
 
   // Whether the last presents were paced by the display; false means Flip sleeps instead.
   bool PresentsPaced() const { return paced_; }
+  // SDL's name of the renderer in use ("opengl", "software", ...), empty before the first
+  // initialisation.
+  std::string RendererName() const;
 
  private:
   bool CreateRenderer();

@@ -44,9 +44,17 @@ TTF_Font* SdlFontRasterizer::Font(const std::string& face, int pixelSize, bool b
   return font;
 }
 
+std::string SdlFontRasterizer::CacheKey(const std::string& face, int pixelSize, bool bold,
+                                        const std::string& text) {
+  return face + '\0' + std::to_string(pixelSize) + (bold ? "b" : "r") + '\0' + text;
+}
+
 GlyphMask SdlFontRasterizer::Render(const std::string& face, int pixelSize, bool bold,
                                     const std::string& text) {
-  GlyphMask mask;
+  const std::string key = CacheKey(face, pixelSize, bold, text);
+  if (auto it = masks_.find(key); it != masks_.end()) return it->second;
+  if (masks_.size() >= kCacheLimit) masks_.clear();
+  GlyphMask& mask = masks_[key];
   TTF_Font* font = Font(face, pixelSize, bold);
   if (font == nullptr || text.empty()) return mask;
   const std::string utf8 = Cp1251ToUtf8(text);
@@ -77,11 +85,17 @@ GlyphMask SdlFontRasterizer::Render(const std::string& face, int pixelSize, bool
 
 int SdlFontRasterizer::TextWidth(const std::string& face, int pixelSize, bool bold,
                                  const std::string& text) {
+  const std::string key = CacheKey(face, pixelSize, bold, text);
+  if (auto it = widths_.find(key); it != widths_.end()) return it->second;
   TTF_Font* font = Font(face, pixelSize, bold);
-  if (font == nullptr || text.empty()) return 0;
   int w = 0;
   int h = 0;
-  if (TTF_SizeUTF8(font, Cp1251ToUtf8(text).c_str(), &w, &h) != 0) return 0;
+  if (font == nullptr || text.empty() ||
+      TTF_SizeUTF8(font, Cp1251ToUtf8(text).c_str(), &w, &h) != 0) {
+    w = 0;
+  }
+  if (widths_.size() >= kCacheLimit) widths_.clear();
+  widths_[key] = w;
   return w;
 }
 

@@ -4,6 +4,7 @@
 #include <map>
 #include <string>
 #include <tuple>
+#include <unordered_map>
 
 #include "platform/font_rasterizer.h"
 #include "platform/sdl/font_faces.h"
@@ -34,7 +35,15 @@ class SdlFontRasterizer : public IFontRasterizer {
   const FontFace& Face(const std::string& family, bool bold);
 
  private:
+  // Most texts are drawn again every frame: rendered lines and widths are kept until the
+  // caches grow past a limit, then dropped wholesale.
+  static constexpr size_t kCacheLimit = 512;
+  static std::string CacheKey(const std::string& face, int pixelSize, bool bold,
+                              const std::string& text);
+
   std::map<std::pair<std::string, bool>, FontFace> faces_;
+  std::unordered_map<std::string, GlyphMask> masks_;
+  std::unordered_map<std::string, int> widths_;
   std::map<std::tuple<std::string, int, bool>, TTF_Font*> fonts_;
   bool ready_ = false;
 };
