@@ -13,6 +13,7 @@ struct InputStateSet {
   bool Yes = false;
   bool No = false;
   bool Fire = false;
+  bool operator==(const InputStateSet&) const = default;
 };
 
 class IInputStates {

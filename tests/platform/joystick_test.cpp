@@ -1,0 +1,127 @@
+#include <gtest/gtest.h>
+
+#include "platform/sdl/joystick_axis.h"
+#include "platform/sdl/sdl_event_source.h"
+#include "platform/sdl/sdl_input_states.h"
+#include "sdl_test_support.h"
+
+namespace vontra {
+namespace {
+
+TEST(JoystickAxis, HalfTheTravelIsDeadAndTheRestReachesTheEnds) {
+  struct Case {
+    int raw;
+    int scaled;
+  };
+  const Case cases[] = {
+      {0, 0},        {100, 0},        {-100, 0},    {16383, 0},     {16384, 0},
+      {-16384, 0},   {16417, 2},      {-16417, -2}, {24576, 500},   {-24576, -500},
+      {32767, 1000}, {-32768, -1000}, {32000, 952}, {-32000, -952},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(ScaleJoystickAxis(static_cast<int16_t>(c.raw)), c.scaled) << c.raw;
+  }
+}
+
+class VirtualJoystick : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    // The dummy driver's window never has the focus, which would freeze the pad's values.
+    SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
+    session_ = MakeDummySession();
+    ASSERT_NE(SDL_WasInit(SDL_INIT_JOYSTICK), 0u);
+  }
+  // A pad with two axes, ten buttons and one hat; returns its device index.
+  int Attach() {
+    const int index = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER, 2, 10, 1);
+    EXPECT_GE(index, 0) << SDL_GetError();
+    return index;
+  }
+  // Lets the event source see plugging events.
+  void Pump(SdlEventSource& events) {
+    PlatformEvent e;
+    while (events.Poll(e)) {
+    }
+  }
+  std::shared_ptr<SdlSession> session_;
+};
+
+TEST_F(VirtualJoystick, PluggedInAfterStartIsPickedUpAndUnpluggedIsDropped) {
+  SdlEventSource events(session_);
+  Pump(events);
+  ASSERT_EQ(session_->Joystick(), nullptr);
+  const int index = Attach();
+  Pump(events);
+  ASSERT_NE(session_->Joystick(), nullptr);
+  EXPECT_EQ(SDL_JoystickInstanceID(session_->Joystick()), SDL_JoystickGetDeviceInstanceID(index));
+  SDL_JoystickDetachVirtual(index);
+  Pump(events);
+  EXPECT_EQ(session_->Joystick(), nullptr);
+}
+
+TEST_F(VirtualJoystick, AxesHatAndButtonSlotsHoldTheirStates) {
+  const int index = Attach();
+  session_->OpenJoystickIfNone();
+  SDL_Joystick* pad = session_->Joystick();
+  ASSERT_NE(pad, nullptr);
+
+  struct Case {
+    const char* name;
+    int axisX, axisY;
+    Uint8 hat;
+    int button;  // counted from 1, 0 for none
+    InputStateSet expected;
+  };
+  const auto states = [](bool up, bool down, bool left, bool right, bool pause, bool escape,
+                         bool yes, bool no, bool fire) {
+    return InputStateSet{up, down, left, right, pause, escape, yes, no, fire};
+  };
+  const Case cases[] = {
+      {"centred", 0, 0, SDL_HAT_CENTERED, 0, states(0, 0, 0, 0, 0, 0, 0, 0, 0)},
+      {"inside the dead zone", 16000, -16000, SDL_HAT_CENTERED, 0,
+       states(0, 0, 0, 0, 0, 0, 0, 0, 0)},
+      {"right and up", 30000, -30000, SDL_HAT_CENTERED, 0, states(1, 0, 0, 1, 0, 0, 0, 0, 0)},
+      {"left and down", -30000, 30000, SDL_HAT_CENTERED, 0, states(0, 1, 1, 0, 0, 0, 0, 0, 0)},
+      {"hat left-up", 0, 0, SDL_HAT_LEFTUP, 0, states(1, 0, 1, 0, 0, 0, 0, 0, 0)},
+      {"button 3 is not read", 0, 0, SDL_HAT_CENTERED, 3, states(0, 0, 0, 0, 0, 0, 0, 0, 0)},
+      {"button 4 pause", 0, 0, SDL_HAT_CENTERED, 4, states(0, 0, 0, 0, 1, 0, 0, 0, 0)},
+      {"button 5 escape", 0, 0, SDL_HAT_CENTERED, 5, states(0, 0, 0, 0, 0, 1, 0, 0, 0)},
+      {"button 6 yes", 0, 0, SDL_HAT_CENTERED, 6, states(0, 0, 0, 0, 0, 0, 1, 0, 0)},
+      {"button 7 no", 0, 0, SDL_HAT_CENTERED, 7, states(0, 0, 0, 0, 0, 0, 0, 1, 0)},
+      {"button 8 fire", 0, 0, SDL_HAT_CENTERED, 8, states(0, 0, 0, 0, 0, 0, 0, 0, 1)},
+      {"button 9 is not read", 0, 0, SDL_HAT_CENTERED, 9, states(0, 0, 0, 0, 0, 0, 0, 0, 0)},
+  };
+  for (const Case& c : cases) {
+    SDL_JoystickSetVirtualAxis(pad, 0, static_cast<Sint16>(c.axisX));
+    SDL_JoystickSetVirtualAxis(pad, 1, static_cast<Sint16>(c.axisY));
+    SDL_JoystickSetVirtualHat(pad, 0, c.hat);
+    for (int b = 0; b < 10; ++b) SDL_JoystickSetVirtualButton(pad, b, b + 1 == c.button);
+    SDL_JoystickUpdate();
+    InputStateSet s;
+    AddJoystickStates(pad, s);
+    EXPECT_TRUE(s == c.expected) << c.name;
+  }
+  SDL_JoystickDetachVirtual(index);
+}
+
+TEST_F(VirtualJoystick, NothingIsHeldWhileTheWindowIsNotActive) {
+  const int index = Attach();
+  session_->OpenJoystickIfNone();
+  ASSERT_NE(session_->Joystick(), nullptr);
+  SDL_JoystickSetVirtualButton(session_->Joystick(), 7, 1);  // fire
+  SDL_JoystickSetVirtualAxis(session_->Joystick(), 0, 32767);
+  SDL_JoystickUpdate();
+  InputStateSet direct;
+  AddJoystickStates(session_->Joystick(), direct);
+  ASSERT_TRUE(direct.Fire && direct.Right);
+  // The dummy driver's window never has the keyboard focus.
+  ASSERT_FALSE(session_->Active());
+  SdlInputStates input(session_);
+  const InputStateSet s = input.Read();
+  EXPECT_FALSE(s.Fire);
+  EXPECT_FALSE(s.Right);
+  SDL_JoystickDetachVirtual(index);
+}
+
+}  // namespace
+}  // namespace vontra

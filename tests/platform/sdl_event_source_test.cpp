@@ -1,0 +1,195 @@
+#include "platform/sdl/sdl_event_source.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <vector>
+
+#include "sdl_test_support.h"
+
+namespace vontra {
+namespace {
+
+using Kind = PlatformEvent::Kind;
+
+class EventTranslation : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    session_ = MakeDummySession();
+    source_ = std::make_unique<SdlEventSource>(session_);
+  }
+  std::vector<PlatformEvent> Translate(const SDL_Event& e) {
+    std::deque<PlatformEvent> out;
+    source_->Translate(e, out);
+    return {out.begin(), out.end()};
+  }
+  static SDL_Event Key(Uint32 type, SDL_Keycode sym, SDL_Scancode scancode, Uint16 mod = 0,
+                       Uint8 repeat = 0) {
+    SDL_Event e{};
+    e.type = type;
+    e.key.keysym.sym = sym;
+    e.key.keysym.scancode = scancode;
+    e.key.keysym.mod = mod;
+    e.key.repeat = repeat;
+    return e;
+  }
+  static SDL_Event Text(const char* utf8) {
+    SDL_Event e{};
+    e.type = SDL_TEXTINPUT;
+    std::strncpy(e.text.text, utf8, sizeof e.text.text - 1);
+    return e;
+  }
+  std::shared_ptr<SdlSession> session_;
+  std::unique_ptr<SdlEventSource> source_;
+};
+
+// What a list of events says, in a form that compares in one line.
+std::string Describe(const std::vector<PlatformEvent>& events) {
+  std::string s;
+  for (const PlatformEvent& e : events) {
+    switch (e.kind) {
+      case Kind::KeyDown:
+        s += "down " + std::to_string(e.Key) + (e.Alt ? "+alt" : "") + ";";
+        break;
+      case Kind::KeyUp:
+        s += "up " + std::to_string(e.Key) + (e.Alt ? "+alt" : "") + ";";
+        break;
+      case Kind::Char:
+        s += "char " + std::to_string(e.Char) + ";";
+        break;
+      case Kind::MouseMove:
+        s += "move " + std::to_string(e.X) + "," + std::to_string(e.Y) + ";";
+        break;
+      case Kind::MouseClick:
+        s += "click " + std::to_string(e.X) + "," + std::to_string(e.Y) + ";";
+        break;
+      case Kind::CloseRequest:
+        s += "close;";
+        break;
+      case Kind::Minimize:
+        s += "minimize;";
+        break;
+      case Kind::Activate:
+        s += "activate;";
+        break;
+      case Kind::Deactivate:
+        s += "deactivate;";
+        break;
+      case Kind::Quit:
+        s += "quit;";
+        break;
+    }
+  }
+  return s;
+}
+
+TEST_F(EventTranslation, KeysGiveVirtualKeysAndEnterEscapeBackspaceType) {
+  struct Case {
+    const char* name;
+    SDL_Event event;
+    const char* expected;
+  };
+  const Case cases[] = {
+      {"enter", Key(SDL_KEYDOWN, SDLK_RETURN, SDL_SCANCODE_RETURN), "down 13;char 13;"},
+      {"enter repeated", Key(SDL_KEYDOWN, SDLK_RETURN, SDL_SCANCODE_RETURN, 0, 1),
+       "down 13;char 13;"},
+      {"keypad enter", Key(SDL_KEYDOWN, SDLK_KP_ENTER, SDL_SCANCODE_KP_ENTER), "down 13;char 13;"},
+      {"alt+enter is no enter press", Key(SDL_KEYDOWN, SDLK_RETURN, SDL_SCANCODE_RETURN, KMOD_LALT),
+       "down 13+alt;"},
+      {"escape", Key(SDL_KEYDOWN, SDLK_ESCAPE, SDL_SCANCODE_ESCAPE), "down 27;char 27;"},
+      {"backspace", Key(SDL_KEYDOWN, SDLK_BACKSPACE, SDL_SCANCODE_BACKSPACE), "down 8;char 8;"},
+      {"enter released", Key(SDL_KEYUP, SDLK_RETURN, SDL_SCANCODE_RETURN), "up 13;"},
+      {"ctrl", Key(SDL_KEYDOWN, SDLK_RCTRL, SDL_SCANCODE_RCTRL), "down 17;"},
+      {"ctrl released", Key(SDL_KEYUP, SDLK_LCTRL, SDL_SCANCODE_LCTRL), "up 17;"},
+      {"letter types through text input only", Key(SDL_KEYDOWN, SDLK_p, SDL_SCANCODE_P),
+       "down 80;"},
+      {"key without a code", Key(SDL_KEYDOWN, SDLK_F13, SDL_SCANCODE_F13), ""},
+      {"cyrillic text", Text("Ёж"), "char 168;char 230;"},
+      {"text without a code is dropped",
+       Text("a\xF0\x9F\x98\x80"
+            "b"),
+       "char 97;char 98;"},
+      {"space", Text(" "), "char 32;"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(Describe(Translate(c.event)), c.expected) << c.name;
+  }
+}
+
+TEST_F(EventTranslation, MouseOnThePictureOnlyAndLeftClicks) {
+  const auto motion = [](int x, int y) {
+    SDL_Event e{};
+    e.type = SDL_MOUSEMOTION;
+    e.motion.x = x;
+    e.motion.y = y;
+    return e;
+  };
+  const auto release = [](Uint8 button, int x, int y) {
+    SDL_Event e{};
+    e.type = SDL_MOUSEBUTTONUP;
+    e.button.button = button;
+    e.button.x = x;
+    e.button.y = y;
+    return e;
+  };
+  struct Case {
+    const char* name;
+    SDL_Event event;
+    const char* expected;
+  };
+  const Case cases[] = {
+      {"inside", motion(10, 20), "move 10,20;"},
+      {"corners", motion(799, 599), "move 799,599;"},
+      {"origin", motion(0, 0), "move 0,0;"},
+      {"left bar", motion(-1, 300), ""},
+      {"right bar", motion(800, 300), ""},
+      {"spare line below the picture", motion(400, 600), ""},
+      {"top bar", motion(400, -3), ""},
+      {"left click", release(SDL_BUTTON_LEFT, 5, 6), "click 5,6;"},
+      {"right click", release(SDL_BUTTON_RIGHT, 5, 6), ""},
+      {"click in a bar", release(SDL_BUTTON_LEFT, 810, 6), ""},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(Describe(Translate(c.event)), c.expected) << c.name;
+  }
+}
+
+TEST_F(EventTranslation, WindowEventsAndQuit) {
+  const auto window = [](Uint8 what) {
+    SDL_Event e{};
+    e.type = SDL_WINDOWEVENT;
+    e.window.event = what;
+    return e;
+  };
+  SDL_Event quit{};
+  quit.type = SDL_QUIT;
+  EXPECT_EQ(Describe(Translate(window(SDL_WINDOWEVENT_CLOSE))), "close;");
+  EXPECT_EQ(Describe(Translate(window(SDL_WINDOWEVENT_MINIMIZED))), "minimize;");
+  EXPECT_EQ(Describe(Translate(window(SDL_WINDOWEVENT_FOCUS_GAINED))), "activate;");
+  EXPECT_EQ(Describe(Translate(window(SDL_WINDOWEVENT_FOCUS_LOST))), "deactivate;");
+  EXPECT_EQ(Describe(Translate(window(SDL_WINDOWEVENT_MOVED))), "");
+  EXPECT_EQ(Describe(Translate(quit)), "quit;");
+}
+
+TEST_F(EventTranslation, PolledInOrderAndWaitGivesUpAfterItsTimeOut) {
+  PlatformEvent e;
+  while (source_->Poll(e)) {
+  }
+  SDL_Event enter = Key(SDL_KEYDOWN, SDLK_RETURN, SDL_SCANCODE_RETURN);
+  enter.key.windowID = SDL_GetWindowID(session_->Window());
+  ASSERT_EQ(SDL_PushEvent(&enter), 1);
+  ASSERT_TRUE(source_->Poll(e));
+  EXPECT_EQ(e.kind, Kind::KeyDown);
+  ASSERT_TRUE(source_->Poll(e));
+  EXPECT_EQ(e.kind, Kind::Char);
+  EXPECT_FALSE(source_->Poll(e));
+
+  const Uint64 start = SDL_GetTicks64();
+  EXPECT_FALSE(source_->Wait(e, 120));
+  const Uint64 waited = SDL_GetTicks64() - start;
+  EXPECT_GE(waited, 110u);
+  EXPECT_LT(waited, 2000u);
+}
+
+}  // namespace
+}  // namespace vontra
