@@ -293,7 +293,7 @@ Signal Lament() {
 
 Effect Make(const char* name, Signal s, bool looped = false, double loudness = 0.16) {
   if (!looped) FadeEdges(s, kRate, 0.001, 0.01);
-  MatchLevel(s, kRate, loudness, 0.7);
+  MatchLevel(s, kRate, loudness, 0.88);
   return {name, looped, 0, ToPcm16(s)};
 }
 
@@ -301,16 +301,16 @@ Effect Make(const char* name, Signal s, bool looped = false, double loudness = 0
 
 std::vector<Effect> MakeEffects() {
   std::vector<Effect> effects;
-  effects.push_back(Make("B_Act", MenuBlip(), false, 0.12));
-  effects.push_back(Make("Engine", EngineHum(), true, 0.10));
+  effects.push_back(Make("B_Act", MenuBlip(), false, 0.13));
+  effects.push_back(Make("Engine", EngineHum(), true, 0.11));
   effects.push_back(Make("Shot", MachineGun(), true, 0.14));
-  effects.push_back(Make("ShotR", RocketLaunch()));
-  effects.push_back(Make("Bullet", Hit(61, 1.0, 0.18)));
-  effects.push_back(Make("BulletSmall", Hit(62, 1.5, 0.1), false, 0.12));
-  effects.push_back(Make("WallExplosion", Explosion(71, 1.0, 1.0)));
-  effects.push_back(Make("PlayerExplosion", Explosion(72, 1.8, 1.8), false, 0.18));
-  effects.push_back(Make("Water", Splash()));
-  effects.push_back(Make("Spike", SpikeCrunch()));
+  effects.push_back(Make("ShotR", RocketLaunch(), false, 0.16));
+  effects.push_back(Make("Bullet", Hit(61, 1.0, 0.18), false, 0.14));
+  effects.push_back(Make("BulletSmall", Hit(62, 1.5, 0.1), false, 0.13));
+  effects.push_back(Make("WallExplosion", Explosion(71, 1.0, 1.0), false, 0.16));
+  effects.push_back(Make("PlayerExplosion", Explosion(72, 1.8, 1.8), false, 0.17));
+  effects.push_back(Make("Water", Splash(), false, 0.15));
+  effects.push_back(Make("Spike", SpikeCrunch(), false, 0.15));
   effects.push_back(Make("Bonus", Arpeggio({72, 76, 79, 84}, 0.06, 0.35), false, 0.13));
   effects.push_back(Make("BonusLost", Arpeggio({79, 75, 72, 67}, 0.08, 0.35), false, 0.13));
   effects.push_back(Make("Tick", ClockTick(), false, 0.12));
