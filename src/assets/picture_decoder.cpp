@@ -23,7 +23,7 @@ struct DibHeader {
   int redBits = 8, greenBits = 8, blueBits = 8;
 };
 
-constexpr uint32_t kRgb = 0, kRle8 = 1, kRle4 = 2, kBitFields = 3;
+constexpr uint32_t kRle8 = 1, kRle4 = 2, kBitFields = 3;
 
 // A field of n bits widened to 8 by repeating its top bits.
 uint32_t Widen(uint32_t v, int bits) {
