@@ -44,7 +44,9 @@ Picture::Picture(const PictureSpec& spec) : spec_(spec) {
   }
 }
 
-Picture::~Picture() { cairo_surface_destroy(surface_); }
+Picture::~Picture() {
+  cairo_surface_destroy(surface_);
+}
 
 void Picture::DrawFrames(const std::function<void(cairo_t*, int)>& draw) {
   for (int f = 0; f < spec_.frames; ++f) {
@@ -64,7 +66,8 @@ void Picture::DrawEachFrameSame(const std::function<void(cairo_t*)>& draw) {
 }
 
 void Picture::Finish() {
-  static constexpr int kBayer[4][4] = {{0, 8, 2, 10}, {12, 4, 14, 6}, {3, 11, 1, 9}, {15, 7, 13, 5}};
+  static constexpr int kBayer[4][4] = {
+      {0, 8, 2, 10}, {12, 4, 14, 6}, {3, 11, 1, 9}, {15, 7, 13, 5}};
   cairo_surface_flush(surface_);
   unsigned char* data = cairo_image_surface_get_data(surface_);
   const int stride = cairo_image_surface_get_stride(surface_);
@@ -111,7 +114,9 @@ void RoundedRect(cairo_t* cr, double x, double y, double w, double h, double r) 
   cairo_close_path(cr);
 }
 
-void SetRgb(cairo_t* cr, Rgb c, double alpha) { cairo_set_source_rgba(cr, c.r, c.g, c.b, alpha); }
+void SetRgb(cairo_t* cr, Rgb c, double alpha) {
+  cairo_set_source_rgba(cr, c.r, c.g, c.b, alpha);
+}
 
 static void StrokeOutline(cairo_t* cr, Rgb base, double outline) {
   if (outline <= 0) {
@@ -137,8 +142,7 @@ void FillLit(cairo_t* cr, Rgb base, double x, double y, double w, double h, doub
   StrokeOutline(cr, base, outline);
 }
 
-void FillLitAcross(cairo_t* cr, Rgb base, double x, double y, double w, double h,
-                   double outline) {
+void FillLitAcross(cairo_t* cr, Rgb base, double x, double y, double w, double h, double outline) {
   (void)y;
   (void)h;
   cairo_pattern_t* g = cairo_pattern_create_linear(x, 0, x + w, 0);
@@ -157,9 +161,8 @@ void FillLitAcross(cairo_t* cr, Rgb base, double x, double y, double w, double h
 
 void Gloss(cairo_t* cr, double x, double y, double w, double h, double strength) {
   cairo_save(cr);
-  cairo_pattern_t* g =
-      cairo_pattern_create_radial(x + w * 0.3, y + h * 0.3, 0, x + w * 0.3, y + h * 0.3,
-                                  std::max(w, h) * 0.55);
+  cairo_pattern_t* g = cairo_pattern_create_radial(x + w * 0.3, y + h * 0.3, 0, x + w * 0.3,
+                                                   y + h * 0.3, std::max(w, h) * 0.55);
   cairo_pattern_add_color_stop_rgba(g, 0, 1, 1, 1, strength);
   cairo_pattern_add_color_stop_rgba(g, 1, 1, 1, 1, 0);
   cairo_set_source(cr, g);

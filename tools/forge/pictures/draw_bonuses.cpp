@@ -158,9 +158,11 @@ void PaintEmblem(cairo_t* cr, Emblem e, double cx, double cy, double s) {
     case Emblem::Shield: {
       cairo_new_path(cr);
       cairo_move_to(cr, cx, cy - 8 * s);
-      cairo_curve_to(cr, cx + 3 * s, cy - 6 * s, cx + 5 * s, cy - 6.5 * s, cx + 6.5 * s, cy - 6.5 * s);
+      cairo_curve_to(cr, cx + 3 * s, cy - 6 * s, cx + 5 * s, cy - 6.5 * s, cx + 6.5 * s,
+                     cy - 6.5 * s);
       cairo_curve_to(cr, cx + 6.5 * s, cy + 1 * s, cx + 4 * s, cy + 5.5 * s, cx, cy + 8.5 * s);
-      cairo_curve_to(cr, cx - 4 * s, cy + 5.5 * s, cx - 6.5 * s, cy + 1 * s, cx - 6.5 * s, cy - 6.5 * s);
+      cairo_curve_to(cr, cx - 4 * s, cy + 5.5 * s, cx - 6.5 * s, cy + 1 * s, cx - 6.5 * s,
+                     cy - 6.5 * s);
       cairo_curve_to(cr, cx - 5 * s, cy - 6.5 * s, cx - 3 * s, cy - 6 * s, cx, cy - 8 * s);
       cairo_close_path(cr);
       Outline(cr, 1.8 * s);
@@ -195,8 +197,10 @@ void DrawBonus(PictureSet& set, const char* name, Emblem e) {
       for (int i = 0; i < 8; ++i) {
         double a = (i + 0.5) * M_PI / 4;
         double x = cx + r * std::cos(a), y = cy + r * std::sin(a);
-        if (i == 0) cairo_move_to(cr, x, y);
-        else cairo_line_to(cr, x, y);
+        if (i == 0)
+          cairo_move_to(cr, x, y);
+        else
+          cairo_line_to(cr, x, y);
       }
       cairo_close_path(cr);
     };

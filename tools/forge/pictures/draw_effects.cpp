@@ -16,9 +16,8 @@ Rgb Heat(double h) {
     double h;
     Rgb c;
   };
-  static const Stop kStops[] = {{0.0, Hex(0x3a3434)}, {0.18, Hex(0x5a3a2a)},
-                                {0.35, Hex(0xb02a0c)}, {0.55, Hex(0xf2620e)},
-                                {0.75, Hex(0xffb020)}, {0.9, Hex(0xfff070)},
+  static const Stop kStops[] = {{0.0, Hex(0x3a3434)},  {0.18, Hex(0x5a3a2a)}, {0.35, Hex(0xb02a0c)},
+                                {0.55, Hex(0xf2620e)}, {0.75, Hex(0xffb020)}, {0.9, Hex(0xfff070)},
                                 {1.0, Hex(0xfffbe0)}};
   h = std::clamp(h, 0.0, 1.0);
   for (size_t i = 1; i < std::size(kStops); ++i) {
@@ -45,7 +44,8 @@ void Explosion(cairo_t* cr, double size, double t, const std::vector<Puff>& puff
   const double c = size / 2;
   const double grow = 1 - std::pow(1 - std::min(1.0, t * 1.6), 2);
   const double radius = size * (0.16 + 0.3 * grow);
-  const double fade = t < 0.55 ? 1.0 : std::max(0.0, 1 - (t - 0.55) / 0.45);
+  // The last frame keeps a few wisps: the game still shows it for a moment.
+  const double fade = t < 0.55 ? 1.0 : 1 - 0.72 * (t - 0.55) / 0.45;
   // Smoke ring behind the fire, rising a little (up the screen) as it cools.
   for (const Puff& p : puffs) {
     double d = radius * p.dist * (0.7 + 0.5 * t);

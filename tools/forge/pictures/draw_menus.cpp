@@ -73,9 +73,8 @@ void ButtonPlate(cairo_t* cr, double w, double h, const char* text, double size,
 
 void DrawButton(PictureSet& set, const char* name, const char* text, double size, bool lit) {
   Picture& p = set.Make(name, Archive::Menu);
-  p.DrawEachFrameSame([&](cairo_t* cr) {
-    ButtonPlate(cr, p.frame_width(), p.frame_height(), text, size, lit);
-  });
+  p.DrawEachFrameSame(
+      [&](cairo_t* cr) { ButtonPlate(cr, p.frame_width(), p.frame_height(), text, size, lit); });
 }
 
 void DrawTwoStateButton(PictureSet& set, const char* name, const char* text, double size) {
@@ -362,8 +361,8 @@ void DrawHeaderFooter(PictureSet& set) {
     FillLit(cr, palette::kMenuOrange, 0, 0, w, 6, 1, 0.3);
     Stripe(cr, 0, 62, w, 8);
     SelectFace(cr, Face::Condensed, 16);
-    OutlinedText(cr, "Стрелки — выбор     Enter — ввод     Esc — назад", 400, 40,
-                 Align::Centre, palette::kMenuLight, palette::kMenuOrange, 1.5);
+    OutlinedText(cr, "Стрелки — выбор     Enter — ввод     Esc — назад", 400, 40, Align::Centre,
+                 palette::kMenuLight, palette::kMenuOrange, 1.5);
   });
 }
 
@@ -614,8 +613,8 @@ void DrawSubPanels(PictureSet& set) {
       cairo_fill(cr);
     }
     SelectFace(cr, Face::Condensed, 17);
-    OutlinedText(cr, "Стрелки и Enter — выбор и старт", 240, 70, Align::Centre,
-                 palette::kMenuLight, palette::kMenuOrange, 1.5);
+    OutlinedText(cr, "Стрелки и Enter — выбор и старт", 240, 70, Align::Centre, palette::kMenuLight,
+                 palette::kMenuOrange, 1.5);
   });
 }
 

@@ -26,7 +26,9 @@ class WrapNoise {
     int x0 = std::clamp(static_cast<int>(fx), 0, cx_ - 1);
     int y0 = static_cast<int>(std::floor(fy));
     double ax = Smooth(fx - x0), ay = Smooth(fy - y0);
-    auto v = [&](int x, int y) { return v_[static_cast<size_t>(((y % cy_) + cy_) % cy_) * (cx_ + 1) + x]; };
+    auto v = [&](int x, int y) {
+      return v_[static_cast<size_t>(((y % cy_) + cy_) % cy_) * (cx_ + 1) + x];
+    };
     double a = v(x0, y0) + (v(x0 + 1, y0) - v(x0, y0)) * ax;
     double b = v(x0, y0 + 1) + (v(x0 + 1, y0 + 1) - v(x0, y0 + 1)) * ax;
     return a + (b - a) * ay;
@@ -80,8 +82,8 @@ void DrawLand(PictureSet& set) {
       Rgb c;
       if (x >= kRoadLeft && x < kRoadRight) {
         // Asphalt: fine grain, broad patchiness and darker wheel tracks in every lane.
-        double shade = (broad.At(u, t) - 0.5) * 0.08 + (patch.At(u, t) - 0.5) * 0.05 +
-                       (n - 0.5) * 0.11;
+        double shade =
+            (broad.At(u, t) - 0.5) * 0.08 + (patch.At(u, t) - 0.5) * 0.05 + (n - 0.5) * 0.11;
         double lane_pos = std::fmod((x - kRoadLeft) / 56.75, 1.0);
         double track = std::exp(-std::pow((lane_pos - 0.27) / 0.07, 2)) +
                        std::exp(-std::pow((lane_pos - 0.73) / 0.07, 2));
@@ -254,8 +256,10 @@ void DrawCrack(PictureSet& set) {
     for (int i = 0; i < 14; ++i) {
       double a = i * 2 * M_PI / 14;
       double r = rng.Range(6, 10);
-      if (i == 0) cairo_move_to(cr, r * std::cos(a), r * std::sin(a));
-      else cairo_line_to(cr, r * std::cos(a), r * std::sin(a));
+      if (i == 0)
+        cairo_move_to(cr, r * std::cos(a), r * std::sin(a));
+      else
+        cairo_line_to(cr, r * std::cos(a), r * std::sin(a));
     }
     cairo_close_path(cr);
     cairo_restore(cr);
@@ -315,8 +319,10 @@ void DrawWater(PictureSet& set) {
         double a = i * 2 * M_PI / n;
         double k = r[i % n];
         double x = cx + rx * k * std::cos(a), y = cy + ry * k * std::sin(a);
-        if (i == 0) cairo_move_to(cr, x, y);
-        else cairo_line_to(cr, x, y);
+        if (i == 0)
+          cairo_move_to(cr, x, y);
+        else
+          cairo_line_to(cr, x, y);
       }
       cairo_close_path(cr);
     };
@@ -355,8 +361,10 @@ void Rock(cairo_t* cr, Rng& rng, double cx, double cy, double r, Rgb c) {
     double a = i * 2 * M_PI / n + rng.Range(-0.2, 0.2);
     double k = rng.Range(0.75, 1.05);
     double x = cx + r * k * std::cos(a), y = cy + r * k * 0.8 * std::sin(a);
-    if (i == 0) cairo_move_to(cr, x, y);
-    else cairo_line_to(cr, x, y);
+    if (i == 0)
+      cairo_move_to(cr, x, y);
+    else
+      cairo_line_to(cr, x, y);
   }
   cairo_close_path(cr);
   FillLit(cr, c, cx - r, cy - r, 2 * r, 2 * r, 1.2, 0.45);

@@ -40,6 +40,8 @@ inline double DialAngle(double kmh) {
 inline constexpr double kEnergyBarX = 167, kEnergyBarY = 576;
 inline constexpr int kEnergyCells = 42;
 inline constexpr double kEnergyCellY = 590;
-inline constexpr double EnergyCellX(int i) { return 605 - 10 * i; }
+inline constexpr double EnergyCellX(int i) {
+  return 605 - 10 * i;
+}
 
 }  // namespace vontra::forge::instruments

@@ -74,7 +74,7 @@ void WriteContactSheet(const PictureSet& set, Archive archive, const std::string
     const Picture& p = *pp;
     if (p.spec().archive != archive) continue;
     int scale = (p.strip_width() * 3 <= 600 && p.frame_height() * 3 <= 120) ? 3
-                : (p.strip_width() * 2 <= 800 && p.frame_height() <= 100)  ? 2
+                : (p.strip_width() * 2 <= 800 && p.frame_height() <= 100)   ? 2
                                                                             : 1;
     int w = std::max(p.strip_width() * scale, 150);
     int h = p.frame_height() * scale + kLabel + 4;
@@ -161,7 +161,8 @@ void WriteRaceMockup(const PictureSet& set, const std::string& path) {
   Blit(cr, set, "BulletMGMonster", 583, 300);
   // The player's car with turbo, twin rockets, flames and a volley in the air.
   const Picture& car = Get(set, "Car2");
-  double cx = 395 + car.frame_width() / 2.0, cy = 555 - car.frame_height() + car.frame_height() / 2.0;
+  double cx = 395 + car.frame_width() / 2.0,
+         cy = 555 - car.frame_height() + car.frame_height() / 2.0;
   int x0 = static_cast<int>(cx), y0 = static_cast<int>(cy);
   BlitRotated(cr, set, "Car2", x0, y0, 0.5, 0.5, 0);
   BlitRotated(cr, set, "CarEngineBlue", x0, y0, 0.5, 0.0, 0);

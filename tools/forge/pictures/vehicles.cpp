@@ -113,8 +113,7 @@ void Lamp(cairo_t* cr, double x, double y, double w, double h, Rgb c, bool lit) 
   }
 }
 
-void HeadAndTailLights(cairo_t* cr, double bx, double bw, double y_front, double y_rear,
-                       bool lit) {
+void HeadAndTailLights(cairo_t* cr, double bx, double bw, double y_front, double y_rear, bool lit) {
   double lw = std::max(4.0, bw * 0.2);
   Lamp(cr, bx + 2, y_front, lw, 3, kHeadlight, lit);
   Lamp(cr, bx + bw - 2 - lw, y_front, lw, 3, kHeadlight, lit);
@@ -147,8 +146,8 @@ struct Cabin {
 };
 
 // Shared painter for the closed cars: body, windows, roof, lights.
-void PaintCar(cairo_t* cr, const Vehicle& v, double w, double h, const Cabin& cab,
-              double nose_in, double front_r, double rear_r) {
+void PaintCar(cairo_t* cr, const Vehicle& v, double w, double h, const Cabin& cab, double nose_in,
+              double front_r, double rear_r) {
   const double bx = 2.5;
   const double by = 1;
   const double bw = w - 6;

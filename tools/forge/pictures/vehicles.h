@@ -7,7 +7,7 @@
 namespace vontra::forge {
 
 enum class Body {
-  Racer,     // the player's cars
+  Racer,  // the player's cars
   Sedan,
   Hatch,
   Sports,
