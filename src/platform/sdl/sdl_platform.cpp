@@ -3,6 +3,7 @@
 #include "platform/posix/curl_http_client.h"
 #include "platform/posix/posix_files.h"
 #include "platform/posix/posix_shell.h"
+#include "platform/sdl/sdl_audio_device.h"
 #include "platform/sdl/sdl_clock.h"
 #include "platform/sdl/sdl_display.h"
 #include "platform/sdl/sdl_event_source.h"
@@ -11,6 +12,7 @@
 #include "platform/sdl/sdl_pointer.h"
 #include "platform/sdl/sdl_session.h"
 #include "platform/sdl/sdl_window.h"
+#include "platform/xmp/xmp_music_player.h"
 
 namespace vontra {
 
@@ -27,6 +29,10 @@ std::unique_ptr<Platform> MakeSdlPlatform() {
   platform->http = std::make_unique<CurlHttpClient>();
   platform->shell = std::make_unique<PosixShell>();
   platform->fonts = std::make_unique<SdlFontRasterizer>();
+  // The music player renders on the audio device's thread and switches songs under its lock.
+  auto audio = std::make_unique<SdlAudioDevice>();
+  platform->music = std::make_unique<XmpMusicPlayer>(*audio);
+  platform->audio = std::move(audio);
   return platform;
 }
 
