@@ -1,5 +1,6 @@
 #include "app/mform.h"
 
+#include "app/display_mode.h"
 #include "app/frame_timer.h"
 #include "assets/picture_collection.h"
 #include "assets/wave_collection.h"
@@ -10,7 +11,12 @@
 namespace vontra {
 
 TMForm::TMForm(Platform& p)
-    : platform(p), MDXDraw(*p.display), MDXInput(*p.input), MIdHTTP(*p.http) {
+    : platform(p),
+      MDXDraw(*p.display),
+      MDXInput(*p.input),
+      MIdHTTP(*p.http),
+      MDXTimer(std::make_unique<TFrameTimer>(*p.clock)),
+      Canvas(std::make_unique<TextCanvas>(*p.fonts)) {
   MDXSpriteEngine = std::make_unique<TDXSpriteEngine>();
   MDXSpriteEngine->SetDXDraw(&MDXDraw);
   // Without a sound card the mixer stays closed and the game runs silently.
@@ -18,8 +24,13 @@ TMForm::TMForm(Platform& p)
     MDXSound = std::make_unique<TSoundMixer>(*p.audio, p.music.get());
     MDXSound->Open();
   }
+  MDXDraw.OnInitialize = [this] { MDXDrawInitialize(*this); };
+  MDXDraw.OnFinalize = [this] { MDXDrawFinalize(*this); };
 }
 
-TMForm::~TMForm() = default;
+TMForm::~TMForm() {
+  MDXDraw.OnInitialize = nullptr;
+  MDXDraw.OnFinalize = nullptr;
+}
 
 }  // namespace vontra

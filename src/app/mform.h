@@ -6,6 +6,7 @@
 #include "app/shell_state.h"
 #include "audio/audio_state.h"
 #include "frontend/front_end_state.h"
+#include "frontend/screen_routines.h"
 #include "platform/platform.h"
 #include "road/road_state.h"
 
@@ -39,8 +40,13 @@ class TMForm : public ShellState, public FrontEndState, public RoadState, public
   std::unique_ptr<TFrameTimer> MDXTimer;
   std::unique_ptr<TextCanvas> Canvas;
 
+  // The routines the handlers call out to (the game's own unless a test replaces one).
+  ShellRoutines Routines = DefaultShellRoutines();
+
   // Set when the quit question's Yes ends the message loop.
   bool Terminated = false;
+  // Set by PresentFrame; the message loop paces ticks that showed nothing.
+  bool FramePresented = false;
 };
 
 }  // namespace vontra

@@ -1,7 +1,35 @@
 #include "app/program.h"
 
+#include <cstdio>
+#include <exception>
+#include <memory>
+
+#include "app/form_lifecycle.h"
+#include "app/message_loop.h"
+#include "app/mform.h"
+
 namespace vontra {
 
-int RunProgram() { return 0; }
+int RunGame(Platform& platform) {
+  platform.window->SetCaption("Vontra");
+  auto form = std::make_unique<TMForm>(platform);
+  try {
+    FormCreate(*form);
+  } catch (const std::exception& e) {
+    // Start-up failed (a missing or broken archive): nothing was loaded, so nothing is saved
+    // over the player's files.
+    std::fprintf(stderr, "Vontra: %s\n", e.what());
+    return 1;
+  }
+  RunMessageLoop(*form);
+  StartLauncher(*form);
+  FormDestroy(*form);
+  return 0;
+}
+
+int RunProgram() {
+  // The real platform is created here once the SDL implementation provides it.
+  return 0;
+}
 
 }  // namespace vontra

@@ -2,6 +2,7 @@
 #include <cstdint>
 
 #include "app/game_random.h"
+#include "platform/input_states.h"
 #include "platform/window.h"
 
 namespace vontra {
@@ -56,6 +57,8 @@ struct ShellState {
   TExplosion* MicroExplosion = nullptr;
   TExplosion* BigExplosion = nullptr;
 
+  // The input states as read at the start of this tick.
+  InputStateSet InputStates;
   bool CtrlDown = false;
   bool PausePressed = false, PauseHeld = false;
   bool EscapePressed = false, EscapeHeld = false;

@@ -1,8 +1,53 @@
 #pragma once
+// Text painted straight onto the frame in one of the fixed font styles.
+#include <cstdint>
+#include <string>
+#include <unordered_map>
+
+#include "platform/font_rasterizer.h"
+#include "platform/surface.h"
 
 namespace vontra {
 
-// Placeholder until the component is built.
-class TextCanvas {};
+class TMForm;
+
+// The frame's text canvas: the selected style, and rendered strings kept for reuse, since
+// the same HUD and menu texts are drawn every frame.
+class TextCanvas {
+ public:
+  explicit TextCanvas(IFontRasterizer& fonts) : fonts_(fonts) {}
+
+  // n in 1..18; anything else keeps the current style.
+  void SelectStyle(int n);
+  int Style() const { return style_; }
+  int Width(const std::string& text);
+  int Height(const std::string& text);
+  // Blends the text in the style's colour with its top-left corner at (x, y), clipped.
+  void Draw(Surface& surface, const std::string& text, int x, int y);
+
+  size_t CachedStrings() const { return cache_.size(); }
+  static constexpr size_t kCacheLimit = 1024;
+
+ private:
+  struct Entry {
+    int Width = -1;
+    int Height = -1;
+    bool Rendered = false;
+    GlyphMask Mask;
+  };
+  Entry& Lookup(const std::string& text);
+
+  IFontRasterizer& fonts_;
+  int style_ = 1;
+  std::unordered_map<std::string, Entry> cache_;
+};
+
+// The text operations every screen uses, over the main window's canvas and frame.
+void SelectFontStyle(TMForm& form, int n);
+int TextWidth(TMForm& form, const std::string& text);
+int TextHeight(TMForm& form, const std::string& text);
+void DrawText(TMForm& form, const std::string& text, int x, int y, bool centreX);
+void DrawTextAnchored(TMForm& form, const std::string& text, int x, int y, bool centreY,
+                      bool centreX);
 
 }  // namespace vontra

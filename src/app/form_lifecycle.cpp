@@ -1,0 +1,54 @@
+#include "app/form_lifecycle.h"
+
+#include "app/display_mode.h"
+#include "app/frame_timer.h"
+#include "app/mform.h"
+
+namespace vontra {
+
+void FormCreate(TMForm& form) {
+  // Loading Data\Res\Res1.dxg, Res3.dxg and Sounds.dxw into the image and sound lists goes
+  // first, once the archives are readable.
+  form.ScreenState = -1;
+  form.Random.Seed(form.platform.clock->RandomSeed());
+  form.FrameTimeMs = 15;
+  form.SpeedFactor = 1.0;
+  // LoadHighScores, LoadOptions and the check of the table (ResetHighScores when it fails)
+  // go here, before the display mode that the options choose.
+  ApplyDisplayMode(form);
+  form.PausePressed = form.PauseHeld = false;
+  form.EscapePressed = form.EscapeHeld = false;
+  // The one background sprite ("MMBackground") is created here.
+  if (form.Routines.OpenMainMenu) form.Routines.OpenMainMenu(form, true, 0);
+}
+
+void FormDestroy(TMForm& form) {
+  ShutDown(form);
+}
+
+void FormCloseQuery(TMForm& form) {
+  ShellRoutines& r = form.Routines;
+  if (!r.OpenMessageWindow) return;
+  r.OpenMessageWindow(form, 9);
+  if (form.ScreenState == 1 && !form.ShakeActive) r.OpenMessageWindow(form, 4);
+}
+
+void FormMinimize(TMForm& form) {
+  if (form.ScreenState == 1 && form.Routines.OpenMessageWindow) {
+    form.Routines.OpenMessageWindow(form, 2);
+  }
+  form.platform.window->Minimize();
+}
+
+void ShutDown(TMForm& form) {
+  // SaveOptions, then SaveHighScores, go here.
+  if (form.platform.files->Exists("play.url")) form.platform.shell->Open("play.url");
+  form.Terminated = true;
+}
+
+void StartLauncher(TMForm& form) {
+  static const char* const kLauncher = "fscommand/qelvin.exe";
+  if (form.platform.files->Exists(kLauncher)) form.platform.shell->Open(kLauncher);
+}
+
+}  // namespace vontra

@@ -1,0 +1,141 @@
+#include "app/input_dispatch.h"
+
+#include "app/display_mode.h"
+#include "app/mform.h"
+#include "app/virtual_keys.h"
+
+namespace vontra {
+
+namespace {
+
+void Edge(bool now, bool& pressed, bool& held) {
+  pressed = now && !held;
+  held = now;
+}
+
+// The main-menu button that belongs to a sub-screen, which Escape selects to leave it.
+int OwnMenuButton(int screenState, int current) {
+  switch (screenState) {
+    case 3:
+      return 3;
+    case 4:
+      return 4;
+    case 8:
+      return 1;
+    default:
+      return current;
+  }
+}
+
+}  // namespace
+
+void UpdateInputFlags(TMForm& form) {
+  const InputStateSet& s = form.InputStates;
+  Edge(s.Pause, form.PausePressed, form.PauseHeld);
+  Edge(s.Escape, form.EscapePressed, form.EscapeHeld);
+  Edge(s.Yes, form.YesPressed, form.YesHeld);
+  Edge(s.No, form.NoPressed, form.NoHeld);
+}
+
+void FormKeyDown(TMForm& form, int key, bool alt) {
+  if (key == kVkControl) form.CtrlDown = true;
+  if (alt && key == kVkReturn) {
+    form.FullScreen = form.FullScreen ? 0 : 1;
+    ApplyDisplayMode(form);
+  }
+}
+
+void FormKeyUp(TMForm& form, int key) {
+  if (key == kVkControl) form.CtrlDown = false;
+}
+
+void FormKeyPress(TMForm& form, uint8_t key) {
+  const bool control = key == kCharEnter || key == kCharEscape || key == kCharBackspace;
+  const bool nameEntry = form.ScreenState == 1 && form.WindowKind == 5;
+  const bool textField = form.ScreenState == 2 && form.EditingExtraText;
+  if (!control && !nameEntry && !textField) return;
+
+  ShellRoutines& r = form.Routines;
+  switch (form.ScreenState) {
+    case 1:
+      if (key == kCharEnter) MDXDrawClick(form);
+      if (form.WindowKind == 5 && r.NameEntryKey) r.NameEntryKey(form, key);
+      break;
+    case 2:
+      if (key == kCharEnter) {
+        MDXDrawClick(form);
+      } else if (key == kCharEscape) {
+        form.SelectedWidget = 2;
+        MDXDrawClick(form);
+      } else if (form.SelectedWidget == 10 && form.EditingExtraText && r.ExtraTextKey) {
+        r.ExtraTextKey(form, key);
+      }
+      break;
+    case 0:
+    case 3:
+    case 4:
+    case 8:
+      if (key == kCharEscape)
+        form.SelectedWidget = OwnMenuButton(form.ScreenState, form.SelectedWidget);
+      if (!(form.ScreenState == 0 && key == kCharEscape)) ButtonClick(form, true);
+      break;
+    default:
+      break;
+  }
+}
+
+void MDXDrawMouseMove(TMForm& form, int x, int y) {
+  form.MouseX = x;
+  form.MouseY = y;
+  ShellRoutines& r = form.Routines;
+  if (form.WindowKind != 0) {
+    if (r.HoverWindow) r.HoverWindow(form);
+  } else {
+    if (r.HoverScreen) r.HoverScreen(form);
+  }
+}
+
+void MDXDrawClick(TMForm& form) {
+  ButtonClick(form, false);
+}
+
+void ButtonClick(TMForm& form, bool fromKeyboard) {
+  ShellRoutines& r = form.Routines;
+  auto call = [&form](const ShellRoutines::Action& action) {
+    if (action) action(form);
+  };
+  if ((form.SelectedWidget == 11 || form.SelectedWidget == 12) && r.PlaySound) {
+    r.PlaySound(form, "B_Act");
+  }
+  if (form.WindowKind == 9 || form.WindowKind == 10) {
+    call(r.MessageWindowClick);
+    return;
+  }
+  if (form.ScreenState == 1) {
+    if (form.WindowKind == 4 || form.WindowKind == 5 || form.WindowKind == 6) {
+      call(r.MessageWindowClick);
+    }
+    return;
+  }
+  switch (form.ScreenState) {
+    case 0:
+      if (r.MainMenuClick) r.MainMenuClick(form, fromKeyboard);
+      break;
+    case 2:
+      call(r.OptionsClick);
+      break;
+    case 3:
+      call(r.HighScoresClick);
+      break;
+    case 4:
+      call(r.HelpClick);
+      break;
+    case 8:
+      call(r.CarChoiceClick);
+      break;
+    default:
+      break;
+  }
+}
+
+}  // namespace vontra

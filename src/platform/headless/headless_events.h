@@ -1,0 +1,54 @@
+#pragma once
+#include <deque>
+
+#include "platform/events.h"
+
+namespace vontra {
+
+// Events queued by the test; the message loop drains them before each tick.
+class HeadlessEvents : public IEventSource {
+ public:
+  bool Poll(PlatformEvent& event) override {
+    if (queue_.empty()) return false;
+    event = queue_.front();
+    queue_.pop_front();
+    return true;
+  }
+
+  void Push(const PlatformEvent& event) { queue_.push_back(event); }
+  void KeyDown(int key, bool alt = false) { Push(Key(PlatformEvent::Kind::KeyDown, key, alt)); }
+  void KeyUp(int key, bool alt = false) { Push(Key(PlatformEvent::Kind::KeyUp, key, alt)); }
+  void Char(uint8_t c) {
+    PlatformEvent e;
+    e.kind = PlatformEvent::Kind::Char;
+    e.Char = c;
+    Push(e);
+  }
+  void MouseMove(int x, int y) { Push(Mouse(PlatformEvent::Kind::MouseMove, x, y)); }
+  void Click(int x, int y) { Push(Mouse(PlatformEvent::Kind::MouseClick, x, y)); }
+  void Simple(PlatformEvent::Kind kind) {
+    PlatformEvent e;
+    e.kind = kind;
+    Push(e);
+  }
+  size_t Pending() const { return queue_.size(); }
+
+ private:
+  static PlatformEvent Key(PlatformEvent::Kind kind, int key, bool alt) {
+    PlatformEvent e;
+    e.kind = kind;
+    e.Key = key;
+    e.Alt = alt;
+    return e;
+  }
+  static PlatformEvent Mouse(PlatformEvent::Kind kind, int x, int y) {
+    PlatformEvent e;
+    e.kind = kind;
+    e.X = x;
+    e.Y = y;
+    return e;
+  }
+  std::deque<PlatformEvent> queue_;
+};
+
+}  // namespace vontra

@@ -1,0 +1,198 @@
+#include <gtest/gtest.h>
+
+#include "app/frame_timer.h"
+#include "app/input_dispatch.h"
+#include "app/message_loop.h"
+#include "support/headless_game.h"
+#include "support/routine_recorder.h"
+
+namespace vontra {
+namespace {
+
+using Calls = std::vector<std::string>;
+
+struct ClickCase {
+  int screen;
+  int window;
+  int selected;
+  bool fromKeyboard;
+  Calls expected;
+};
+
+class ButtonClickRules : public ::testing::TestWithParam<ClickCase> {};
+
+TEST_P(ButtonClickRules, HandsTheClickToTheWindowOrTheScreen) {
+  const ClickCase& c = GetParam();
+  HeadlessGame game;
+  TMForm& form = game.Form();
+  RoutineRecorder rec(form);
+  form.ScreenState = c.screen;
+  form.WindowKind = static_cast<uint8_t>(c.window);
+  form.SelectedWidget = c.selected;
+  ButtonClick(form, c.fromKeyboard);
+  EXPECT_EQ(rec.Calls, c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rules, ButtonClickRules,
+    ::testing::Values(
+        ClickCase{0, 0, 2, false, {"MainMenuClick(false)"}},
+        ClickCase{0, 0, 6, true, {"MainMenuClick(true)"}},
+        ClickCase{2, 0, 7, false, {"OptionsClick"}}, ClickCase{3, 0, 8, false, {"HighScoresClick"}},
+        ClickCase{4, 0, 7, true, {"HelpClick"}}, ClickCase{8, 0, 9, false, {"CarChoiceClick"}},
+        // Main-menu buttons on a sub-screen still go to the sub-screen's own routine.
+        ClickCase{2, 0, 3, false, {"OptionsClick"}},
+        // The questions answer every click, with the selection sound for Yes and No.
+        ClickCase{0, 9, 11, false, {"PlaySound(B_Act)", "MessageWindowClick"}},
+        ClickCase{3, 10, 12, true, {"PlaySound(B_Act)", "MessageWindowClick"}},
+        ClickCase{1, 9, 0, false, {"MessageWindowClick"}},
+        ClickCase{2, 9, 3, false, {"MessageWindowClick"}},
+        // In a race only the question windows take clicks.
+        ClickCase{1, 4, 1, false, {"MessageWindowClick"}},
+        ClickCase{1, 5, 0, true, {"MessageWindowClick"}},
+        ClickCase{1, 6, 2, false, {"MessageWindowClick"}}, ClickCase{1, 0, 1, false, {}},
+        ClickCase{1, 1, 1, false, {}}, ClickCase{1, 2, 1, false, {}}, ClickCase{1, 7, 1, false, {}},
+        ClickCase{1, 8, 1, false, {}},
+        // A stray Yes/No selection still sounds before the screen gets the click.
+        ClickCase{0, 0, 11, false, {"PlaySound(B_Act)", "MainMenuClick(false)"}},
+        ClickCase{-1, 0, 1, false, {}}));
+
+struct KeyCase {
+  int screen;
+  int window;
+  bool editing;
+  int selected;
+  uint8_t key;
+  Calls expected;
+  int selectedAfter;
+};
+
+class KeyPressRules : public ::testing::TestWithParam<KeyCase> {};
+
+TEST_P(KeyPressRules, TypedCharacterReachesTheRightPlace) {
+  const KeyCase& c = GetParam();
+  HeadlessGame game;
+  TMForm& form = game.Form();
+  RoutineRecorder rec(form);
+  form.ScreenState = c.screen;
+  form.WindowKind = static_cast<uint8_t>(c.window);
+  form.EditingExtraText = c.editing;
+  form.SelectedWidget = c.selected;
+  FormKeyPress(form, c.key);
+  EXPECT_EQ(rec.Calls, c.expected);
+  EXPECT_EQ(form.SelectedWidget, c.selectedAfter);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rules, KeyPressRules,
+    ::testing::Values(
+        // Main menu: Enter and Backspace click from the keyboard, Escape does nothing,
+        // letters are dropped.
+        KeyCase{0, 0, false, 3, 13, {"MainMenuClick(true)"}, 3},
+        KeyCase{0, 0, false, 3, 8, {"MainMenuClick(true)"}, 3}, KeyCase{0, 0, false, 3, 27, {}, 3},
+        KeyCase{0, 0, false, 3, 'a', {}, 3},
+        // Sub-screens: Escape selects the screen's own menu button and clicks it.
+        KeyCase{3, 0, false, 7, 27, {"HighScoresClick"}, 3},
+        KeyCase{4, 0, false, 8, 27, {"HelpClick"}, 4},
+        KeyCase{8, 0, false, 9, 27, {"CarChoiceClick"}, 1},
+        KeyCase{4, 0, false, 8, 13, {"HelpClick"}, 8},
+        KeyCase{8, 0, false, 9, 8, {"CarChoiceClick"}, 9},
+        // Options: Enter clicks, Escape leaves through button 2, the field gets the rest.
+        KeyCase{2, 0, false, 8, 13, {"OptionsClick"}, 8},
+        KeyCase{2, 0, true, 10, 27, {"OptionsClick"}, 2},
+        KeyCase{2, 0, true, 10, 'x', {"ExtraTextKey(120)"}, 10},
+        KeyCase{2, 0, true, 10, 8, {"ExtraTextKey(8)"}, 10}, KeyCase{2, 0, false, 10, 'x', {}, 10},
+        KeyCase{2, 0, true, 9, 'x', {}, 9}, KeyCase{2, 0, false, 10, 8, {}, 10},
+        // Race: Enter answers the window; the name entry takes characters; Escape typed
+        // does nothing here.
+        KeyCase{1, 4, false, 1, 13, {"MessageWindowClick"}, 1},
+        KeyCase{1, 5, false, 0, 0xC0, {"NameEntryKey(192)"}, 0},
+        KeyCase{1, 5, false, 0, 8, {"NameEntryKey(8)"}, 0}, KeyCase{1, 0, false, 0, 27, {}, 0},
+        KeyCase{1, 2, false, 0, 'p', {}, 0},
+        // The quit question on the main menu: Enter answers with the highlighted button.
+        KeyCase{0, 9, false, 12, 13, {"PlaySound(B_Act)", "MessageWindowClick"}, 12}));
+
+TEST(KeyPress, EnterInNameEntryAnswersAndThenGoesToTheEditorOnlyIfStillOpen) {
+  HeadlessGame game;
+  TMForm& form = game.Form();
+  RoutineRecorder rec(form);
+  form.ScreenState = 1;
+  form.WindowKind = 5;
+  // Answering the name entry opens the send question.
+  form.Routines.MessageWindowClick = [&](TMForm& f) {
+    rec.Calls.push_back("MessageWindowClick");
+    f.WindowKind = 6;
+  };
+  FormKeyPress(form, 13);
+  EXPECT_EQ(rec.Calls, (Calls{"MessageWindowClick"}));
+}
+
+TEST(AltEnter, TogglesTheDisplayOnEveryScreenAndInEveryWindow) {
+  HeadlessGame game;
+  game.Create();
+  TMForm& form = game.Form();
+  RoutineRecorder rec(form);
+  HeadlessDisplay& display = *game.Platform().display;
+  for (int screen : {0, 1, 2, 3, 4, 8}) {
+    for (int window : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}) {
+      SCOPED_TRACE(testing::Message() << "screen " << screen << " window " << window);
+      form.ScreenState = screen;
+      form.WindowKind = static_cast<uint8_t>(window);
+      const uint8_t before = form.FullScreen;
+      rec.Clear();
+      game.Events().KeyDown(13, true);
+      game.Events().KeyUp(13, true);
+      game.Pump(1);
+      EXPECT_EQ(form.FullScreen, before ? 0 : 1);
+      EXPECT_EQ(display.FullScreen(), form.FullScreen == 1);
+      EXPECT_TRUE(display.Initialized());
+      EXPECT_TRUE(form.MDXTimer->Enabled());
+      // The key only toggled the display: nothing was clicked.
+      EXPECT_TRUE(rec.Matching("MessageWindowClick").empty());
+      EXPECT_TRUE(rec.Matching("MainMenuClick").empty());
+    }
+  }
+}
+
+TEST(AltEnter, PlainEnterKeyAndAltWithOtherKeysDoNotToggle) {
+  HeadlessGame game;
+  game.Create();
+  for (auto [key, alt] : {std::pair{13, false}, std::pair{65, true}, std::pair{18, true}}) {
+    FormKeyDown(game.Form(), key, alt);
+    EXPECT_EQ(game.Form().FullScreen, 0);
+  }
+}
+
+TEST(MouseMove, StoresThePositionAndHoversTheWindowOrTheScreen) {
+  HeadlessGame game;
+  TMForm& form = game.Form();
+  RoutineRecorder rec(form);
+  MDXDrawMouseMove(form, 120, 340);
+  EXPECT_EQ(form.MouseX, 120);
+  EXPECT_EQ(form.MouseY, 340);
+  form.WindowKind = 2;
+  MDXDrawMouseMove(form, 0, 599);
+  EXPECT_EQ(rec.Calls, (Calls{"HoverScreen", "HoverWindow"}));
+}
+
+TEST(MouseEvents, PositionsOffTheSurfaceAreIgnoredAndClicksSelectWhatIsUnderThem) {
+  HeadlessGame game;
+  TMForm& form = game.Form();
+  RoutineRecorder rec(form);
+  form.ScreenState = 0;
+  for (auto [x, y] : {std::pair{-3, 10}, std::pair{800, 10}, std::pair{5, 600}, std::pair{4, -1}}) {
+    game.MoveMouse(x, y);
+    game.Click(x, y);
+  }
+  game.MoveMouse(799, 599);
+  game.Click(799, 599);  // no new position: no second hover
+  game.Click(30, 40);    // a click without motion first hovers the point
+  game.Pump(1);
+  EXPECT_EQ(form.MouseX, 30);
+  EXPECT_EQ(form.MouseY, 40);
+  EXPECT_EQ(rec.Matching("Hover"), (Calls{"HoverScreen", "HoverScreen"}));
+  EXPECT_EQ(rec.Matching("MainMenuClick").size(), 2u);
+}
+
+}  // namespace
+}  // namespace vontra

@@ -1,0 +1,178 @@
+#include <gtest/gtest.h>
+
+#include "app/display_mode.h"
+#include "app/form_lifecycle.h"
+#include "app/frame_timer.h"
+#include "app/program.h"
+#include "support/headless_game.h"
+#include "support/routine_recorder.h"
+
+namespace vontra {
+namespace {
+
+using Calls = std::vector<std::string>;
+
+TEST(FormCreate, PreparesStateDisplayAndOpensTheMenu) {
+  HeadlessGame::Options options;
+  options.Platform.Seed = 4242;
+  HeadlessGame game(options);
+  TMForm& form = game.Form();
+  RoutineRecorder rec(form);
+  form.FrameTimeMs = 3;
+  form.SpeedFactor = 7;
+  form.PausePressed = form.PauseHeld = form.EscapePressed = form.EscapeHeld = true;
+  int screenWhenMenuOpens = 0;
+  form.Routines.OpenMainMenu = [&](TMForm& f, bool rebuild, int arg) {
+    screenWhenMenuOpens = f.ScreenState;
+    rec.Calls.push_back("OpenMainMenu(" + std::to_string(rebuild) + "," + std::to_string(arg) +
+                        ")");
+  };
+  game.Create();
+  EXPECT_EQ(rec.Calls, (Calls{"OpenMainMenu(1,0)"}));
+  EXPECT_EQ(screenWhenMenuOpens, -1);
+  EXPECT_EQ(form.FrameTimeMs, 15);
+  EXPECT_DOUBLE_EQ(form.SpeedFactor, 1.0);
+  EXPECT_FALSE(form.PausePressed || form.PauseHeld || form.EscapePressed || form.EscapeHeld);
+  GameRandom expected;
+  expected.Seed(4242);
+  EXPECT_EQ(form.Random.State(), expected.State());
+  EXPECT_TRUE(game.Platform().display->Initialized());
+  EXPECT_FALSE(game.Platform().display->FullScreen());
+  EXPECT_TRUE(form.MDXTimer->Enabled());
+}
+
+TEST(CloseQuery, AsksTheQuitQuestionOrEndsTheRaceUnlessTheCarIsExploding) {
+  struct Case {
+    int screen;
+    bool shaking;
+    Calls expected;
+  };
+  for (const Case& c :
+       {Case{0, false, {"OpenMessageWindow(9)"}}, Case{3, false, {"OpenMessageWindow(9)"}},
+        Case{1, false, {"OpenMessageWindow(9)", "OpenMessageWindow(4)"}},
+        Case{1, true, {"OpenMessageWindow(9)"}}}) {
+    SCOPED_TRACE(c.screen);
+    HeadlessGame game;
+    RoutineRecorder rec(game.Form());
+    game.Form().ScreenState = c.screen;
+    game.Form().ShakeActive = c.shaking;
+    game.Events().Simple(PlatformEvent::Kind::CloseRequest);
+    game.Pump(1);
+    EXPECT_EQ(rec.Matching("Open"), c.expected);
+    EXPECT_FALSE(game.Form().Terminated);  // the window never closes this way
+  }
+}
+
+TEST(Minimize, PausesARaceBeforeTheWindowGoes) {
+  for (int screen : {0, 1, 4}) {
+    SCOPED_TRACE(screen);
+    HeadlessGame game;
+    RoutineRecorder rec(game.Form());
+    int minimizedWhenPaused = -1;
+    game.Form().Routines.OpenMessageWindow = [&](TMForm&, int kind) {
+      rec.Calls.push_back("OpenMessageWindow(" + std::to_string(kind) + ")");
+      minimizedWhenPaused = game.Platform().window->MinimizeCount();
+    };
+    game.Form().ScreenState = screen;
+    game.Events().Simple(PlatformEvent::Kind::Minimize);
+    game.Pump(1);
+    EXPECT_EQ(game.Platform().window->MinimizeCount(), 1);
+    if (screen == 1) {
+      EXPECT_EQ(rec.Matching("Open"), (Calls{"OpenMessageWindow(2)"}));
+      EXPECT_EQ(minimizedWhenPaused, 0);
+    } else {
+      EXPECT_TRUE(rec.Matching("Open").empty());
+    }
+  }
+}
+
+TEST(DisplayMode, FullScreenAndBackRestoresTheWindowOnce) {
+  HeadlessGame game;
+  game.Create();
+  TMForm& form = game.Form();
+  HeadlessWindow& window = *game.Platform().window;
+  const WindowPlacement start = window.GetPlacement();
+  const WindowPlacement moved{100, 80, 800, 601, false};
+  window.SetPlacement(moved);
+
+  form.FullScreen = 1;
+  ApplyDisplayMode(form);
+  EXPECT_TRUE(game.Platform().display->FullScreen());
+  EXPECT_TRUE(form.MDXTimer->Enabled());
+  window.SetPlacement({0, 0, 1920, 1080, false});  // what full screen does to the window
+  // Asking for full screen again keeps the recorded placement.
+  ApplyDisplayMode(form);
+
+  form.FullScreen = 0;
+  ApplyDisplayMode(form);
+  EXPECT_FALSE(game.Platform().display->FullScreen());
+  EXPECT_EQ(window.GetPlacement().X, moved.X);
+  EXPECT_EQ(window.GetPlacement().Y, moved.Y);
+  EXPECT_TRUE(form.MDXTimer->Enabled());
+
+  // Restored once: another windowed switch leaves the window where the player put it.
+  window.SetPlacement(start);
+  ApplyDisplayMode(form);
+  EXPECT_EQ(window.GetPlacement().X, start.X);
+  EXPECT_EQ(game.Platform().display->InitializedModes(),
+            (std::vector<bool>{false, true, true, false, false}));
+}
+
+TEST(DisplayMode, StartingInWindowedModeKeepsTheCentredPlacement) {
+  HeadlessGame game;
+  const WindowPlacement centred = game.Platform().window->GetPlacement();
+  game.Create();
+  EXPECT_EQ(game.Platform().window->GetPlacement().X, centred.X);
+  EXPECT_EQ(game.Platform().window->GetPlacement().Y, centred.Y);
+}
+
+TEST(MouseCursor, CounterLoopsForceVisibilityWhateverCameBefore) {
+  HeadlessGame game;
+  TMForm& form = game.Form();
+  HeadlessPointer& pointer = *game.Platform().pointer;
+  HideMouseCursor(form);
+  HideMouseCursor(form);
+  EXPECT_FALSE(pointer.Visible());
+  ShowMouseCursor(form);
+  EXPECT_TRUE(pointer.Visible());
+  // Hidden from far up, shown from far down.
+  for (int i = 0; i < 5; ++i) pointer.ShowCursor(true);
+  HideMouseCursor(form);
+  EXPECT_FALSE(pointer.Visible());
+  for (int i = 0; i < 5; ++i) pointer.ShowCursor(false);
+  ShowMouseCursor(form);
+  EXPECT_TRUE(pointer.Visible());
+}
+
+TEST(ShutDown, OpensPlayLinkOnlyWhenPresentAndEndsTheLoop) {
+  for (bool present : {false, true}) {
+    HeadlessGame game;
+    if (present) {
+      ASSERT_TRUE(game.Platform().files->WriteAtomic("play.url", {'x'}));
+    }
+    ShutDown(game.Form());
+    EXPECT_TRUE(game.Form().Terminated);
+    EXPECT_EQ(game.Platform().shell->Opened(),
+              present ? std::vector<std::string>{"play.url"} : std::vector<std::string>{});
+  }
+}
+
+TEST(RunGame, LoopEndsOnQuitThenLauncherThenShutDown) {
+  auto hp = MakeHeadlessPlatform();
+  ASSERT_TRUE(hp.files->WriteAtomic("fscommand\\qelvin.exe", {'M', 'Z'}));
+  ASSERT_TRUE(hp.files->WriteAtomic("play.url", {'x'}));
+  hp.events->Simple(PlatformEvent::Kind::Quit);
+  EXPECT_EQ(RunGame(hp.platform), 0);
+  EXPECT_EQ(hp.window->Caption(), "Vontra");
+  EXPECT_EQ(hp.shell->Opened(), (std::vector<std::string>{"fscommand/qelvin.exe", "play.url"}));
+}
+
+TEST(RunGame, NoLauncherNoLinkWhenAbsent) {
+  auto hp = MakeHeadlessPlatform();
+  hp.events->Simple(PlatformEvent::Kind::Quit);
+  EXPECT_EQ(RunGame(hp.platform), 0);
+  EXPECT_TRUE(hp.shell->Opened().empty());
+}
+
+}  // namespace
+}  // namespace vontra
