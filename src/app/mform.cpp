@@ -17,6 +17,9 @@ TMForm::TMForm(Platform& p)
       MIdHTTP(*p.http),
       MDXTimer(std::make_unique<TFrameTimer>(*p.clock)),
       Canvas(std::make_unique<TextCanvas>(*p.fonts)) {
+  // Installed before the components that chain their own handlers after ours.
+  MDXDraw.OnInitialize = [this] { MDXDrawInitialize(*this); };
+  MDXDraw.OnFinalize = [this] { MDXDrawFinalize(*this); };
   MDXSpriteEngine = std::make_unique<TDXSpriteEngine>();
   MDXSpriteEngine->SetDXDraw(&MDXDraw);
   // Without a sound card the mixer stays closed and the game runs silently.
@@ -24,8 +27,6 @@ TMForm::TMForm(Platform& p)
     MDXSound = std::make_unique<TSoundMixer>(*p.audio, p.music.get());
     MDXSound->Open();
   }
-  MDXDraw.OnInitialize = [this] { MDXDrawInitialize(*this); };
-  MDXDraw.OnFinalize = [this] { MDXDrawFinalize(*this); };
 }
 
 TMForm::~TMForm() {
