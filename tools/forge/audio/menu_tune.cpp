@@ -78,8 +78,8 @@ void Bar(Score& s, int p, int bar, const Chord& c, const Section& sec, bool last
   const int r = bar * kRowsPerBar;
   // Pads: a held chord; the suspended chord resolves in the middle of its bar.
   for (int v = 0; v < 3; ++v) {
-    s.Note(p, r, cPad1 + v, c.pad[size_t(v)], kPad, 40);
-    if (&c == &kEsus) s.Note(p, r + 8, cPad1 + v, kE7.pad[size_t(v)], kPad, 40);
+    s.Note(p, r, cPad1 + v, c.pad[size_t(v)], kPad, 30);
+    if (&c == &kEsus) s.Note(p, r + 8, cPad1 + v, kE7.pad[size_t(v)], kPad, 30);
   }
   // Arpeggio of eighth notes, a little louder on the beat.
   const Chord& arp = &c == &kEsus ? kE7 : c;
@@ -87,10 +87,10 @@ void Bar(Score& s, int p, int bar, const Chord& c, const Section& sec, bool last
     s.Note(p, r + 2 * k, cArp, arp.arp[size_t(k)], kPluck, k % 2 ? 22 : 30);
   }
   if (sec.bass) {
-    s.Note(p, r + 0, cBass, c.bass, kBass, 56, 6);
-    s.Note(p, r + 7, cBass, c.bass, kBass, 44, 3);
-    s.Note(p, r + 10, cBass, c.bass + 12, kBass, 40, 2);
-    s.Note(p, r + 12, cBass, c.bass + 7, kBass, 46, 3);
+    s.Note(p, r + 0, cBass, c.bass, kBass, 50, 6);
+    s.Note(p, r + 7, cBass, c.bass, kBass, 40, 3);
+    s.Note(p, r + 10, cBass, c.bass + 12, kBass, 36, 2);
+    s.Note(p, r + 12, cBass, c.bass + 7, kBass, 42, 3);
   }
   if (sec.drums >= 1) {
     s.Drums(p, r, cHat, lastBar ? "x.o.x.o.x.o.x..." : "x.o.x.o.x.o.x.og", kHat);
@@ -107,13 +107,13 @@ int BuildSection(Score& s, const Section& sec) {
   for (int bar = 0; bar < 4; ++bar) Bar(s, p, bar, sec.chords[size_t(bar)], sec, bar == 3);
   if (sec.crash) s.Note(p, 0, cHat, 60, kCrash, 40);
   if (sec.lead) {
-    s.Melody(p, 0, cLead, *sec.lead, kLead, 44);
+    s.Melody(p, 0, cLead, *sec.lead, kLead, 58);
     // A dotted-eighth echo on its own channel, panned to the other side.
     Phrase echo;
     for (const MelodyNote& n : *sec.lead) {
       if (n.row + 3 < 64) echo.push_back({n.row + 3, n.midi, std::min(n.length, 64 - n.row - 3)});
     }
-    s.Melody(p, 0, cEcho, echo, kEcho, 16);
+    s.Melody(p, 0, cEcho, echo, kEcho, 20);
   }
   return p;
 }

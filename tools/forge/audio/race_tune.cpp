@@ -71,7 +71,7 @@ void Bar(Score& s, int p, int bar, const Chord& c, const Section& sec) {
   if (sec.drivingBass) {
     const int octave[16] = {0, 0, 12, 0, 0, 0, 12, 0, 0, 0, 12, 0, 0, 12, 0, 12};
     for (int k = 0; k < 16; k += (k == 12 || k == 13 || k == 14) ? 1 : 2) {
-      s.Note(p, r + k, cBass, c.bass + octave[k], kBass, octave[k] ? 44 : 56, 1);
+      s.Note(p, r + k, cBass, c.bass + octave[k], kBass, octave[k] ? 40 : 50, 1);
     }
   } else {
     s.Note(p, r, cBass, c.bass, kBass, 52, 14);
@@ -113,12 +113,12 @@ int BuildSection(Score& s, const Section& sec) {
   for (int bar = 0; bar < 4; ++bar) Bar(s, p, bar, *sec.chords[size_t(bar)], sec);
   if (sec.crash) s.Note(p, 0, cCymbal, 60, kCrash, 48);
   if (sec.lead) {
-    s.Melody(p, 0, cLead, *sec.lead, kLead, 46);
+    s.Melody(p, 0, cLead, *sec.lead, kLead, 60);
     Phrase echo;
     for (const MelodyNote& n : *sec.lead) {
       if (n.row + 3 < 64) echo.push_back({n.row + 3, n.midi, std::min(n.length, 64 - n.row - 3)});
     }
-    s.Melody(p, 0, cEcho, echo, kEcho, 16);
+    s.Melody(p, 0, cEcho, echo, kEcho, 20);
   }
   return p;
 }
