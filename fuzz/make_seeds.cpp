@@ -55,17 +55,19 @@ std::vector<uint8_t> WithDib(const std::vector<uint8_t>& dib, const char* encodi
   return w.Finish("Images");
 }
 
+// An info header, then the palette, then the pixel data.
 std::vector<uint8_t> Info(int w, int h, int bpp, int compression, int colors,
-                          std::vector<uint8_t> rest) {
+                          std::vector<uint8_t> palette, std::vector<uint8_t> pixels) {
   std::vector<uint8_t> out;
   auto put = [&](uint32_t v, int n) {
     for (int i = 0; i < n; ++i) out.push_back(static_cast<uint8_t>(v >> (8 * i)));
   };
   put(40, 4), put(static_cast<uint32_t>(w), 4), put(static_cast<uint32_t>(h), 4), put(1, 2);
   put(static_cast<uint32_t>(bpp), 2), put(static_cast<uint32_t>(compression), 4);
-  put(static_cast<uint32_t>(rest.size()), 4), put(0, 4), put(0, 4);
+  put(static_cast<uint32_t>(pixels.size()), 4), put(0, 4), put(0, 4);
   put(static_cast<uint32_t>(colors), 4), put(0, 4);
-  out.insert(out.end(), rest.begin(), rest.end());
+  out.insert(out.end(), palette.begin(), palette.end());
+  out.insert(out.end(), pixels.begin(), pixels.end());
   return out;
 }
 
@@ -82,9 +84,8 @@ int main(int argc, char** argv) {
   Save(dir + "/bitmapfile", WithDib(EncodeBitmapFile24(Picture(3, 3)), "TBitmap"));
   Save(dir + "/topdown", WithDib(EncodeDib24(Picture(4, 2), true)));
   // 4-bit with two palette entries, 8-bit run-length, 16-bit 5-6-5 bit fields, 1-bit core.
-  Save(dir + "/pal4",
-       WithDib(
-           Info(3, 2, 4, 0, 2, {0, 0, 255, 0, 0, 255, 0, 0, 0x01, 0x00, 0, 0, 0x10, 0x10, 0, 0})));
+  Save(dir + "/pal4", WithDib(Info(3, 2, 4, 0, 2, {0, 0, 255, 0, 0, 255, 0, 0},
+                                   {0x01, 0x00, 0, 0, 0x10, 0x10, 0, 0})));
   Save(dir + "/rle8", WithDib(Info(4, 2, 8, 1, 2, {0, 0, 255, 0, 0, 255, 0, 0, 2, 1, 0, 3,
                                                    1, 0, 1,   0, 0, 2,   1, 1, 0, 0, 0, 1})));
   Save(dir + "/rle4",
