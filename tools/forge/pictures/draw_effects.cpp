@@ -71,6 +71,24 @@ void Explosion(cairo_t* cr, double size, double t, const std::vector<Puff>& puff
     cairo_fill(cr);
     cairo_pattern_destroy(g);
   }
+  // Flame tongues licking out of the fireball while it is young.
+  if (t < 0.5) {
+    double k = 1 - t / 0.5;
+    for (size_t i = 0; i < sparks.size(); i += 2) {
+      double a = sparks[i].angle;
+      double len = radius * (0.9 + 0.6 * sparks[i].speed) * (0.6 + 0.6 * grow);
+      double half = 0.28;
+      cairo_move_to(cr, c + radius * 0.5 * std::cos(a - half),
+                    c + radius * 0.5 * std::sin(a - half));
+      cairo_line_to(cr, c + len * std::cos(a), c + len * std::sin(a));
+      cairo_line_to(cr, c + radius * 0.5 * std::cos(a + half),
+                    c + radius * 0.5 * std::sin(a + half));
+      cairo_close_path(cr);
+      Rgb fc = Heat(0.7 + 0.3 * k);
+      cairo_set_source_rgba(cr, fc.r, fc.g, fc.b, 0.9);
+      cairo_fill(cr);
+    }
+  }
   // White-hot core in the first frames.
   if (t < 0.45) {
     double k = 1 - t / 0.45;
@@ -106,9 +124,45 @@ void DrawExplosion(PictureSet& set, const char* name, int puffs_n, int sparks_n)
   for (int i = 0; i < sparks_n; ++i) {
     sparks.push_back({rng.Range(0, 2 * M_PI), rng.Range(0.6, 1.0), rng.Range(1.0, 1.8)});
   }
+  struct Chunk {
+    double angle, speed, size, spin;
+  };
+  std::vector<Chunk> debris;
+  for (int i = 0; i < sparks_n / 2; ++i) {
+    debris.push_back(
+        {rng.Range(0, 2 * M_PI), rng.Range(0.5, 1.0), rng.Range(1.5, 3.0), rng.Range(-3, 3)});
+  }
   const int n = p.frames();
+  const double size = p.frame_width();
+  const bool shock = size >= 90;
   p.DrawFrames([&](cairo_t* cr, int f) {
-    Explosion(cr, p.frame_width(), static_cast<double>(f) / (n - 1), puffs, sparks);
+    const double t = static_cast<double>(f) / (n - 1);
+    if (shock && t < 0.4) {
+      // The bomb's pressure ring racing outwards.
+      double r = size * (0.15 + 0.85 * t / 0.4) * 0.5;
+      cairo_arc(cr, size / 2, size / 2, r, 0, 2 * M_PI);
+      cairo_set_source_rgba(cr, 1, 0.95, 0.75, 1 - t / 0.4);
+      cairo_set_line_width(cr, 3 - 4 * t);
+      cairo_stroke(cr);
+    }
+    Explosion(cr, size, t, puffs, sparks);
+    // Wreckage thrown out, tumbling.
+    if (t > 0.05 && t < 0.75 && size >= 48) {
+      for (const Chunk& d : debris) {
+        double dist = size * (0.12 + d.speed * t * 0.5);
+        cairo_save(cr);
+        cairo_translate(cr, size / 2 + dist * std::cos(d.angle),
+                        size / 2 + dist * std::sin(d.angle));
+        cairo_rotate(cr, d.spin * t * 4);
+        cairo_rectangle(cr, -d.size / 2, -d.size / 2, d.size, d.size * 0.7);
+        SetRgb(cr, Hex(0x2a2a30));
+        cairo_fill_preserve(cr);
+        SetRgb(cr, Hex(0xffa040), 0.9);
+        cairo_set_line_width(cr, 0.6);
+        cairo_stroke(cr);
+        cairo_restore(cr);
+      }
+    }
   });
 }
 

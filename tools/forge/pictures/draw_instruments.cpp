@@ -228,8 +228,6 @@ void DrawRightPanel(PictureSet& set) {
     cairo_clip(cr);
     Glow(cr, (kAmmoLeft + kAmmoRight) / 2.0 - ox, 331, 22, Hex(0xd8ffa0), 0.8);
     cairo_restore(cr);
-    SelectFace(cr, Face::Condensed, 9);
-    PlainText(cr, "AMMO", kAmmoLeft - ox - 4, 335, Align::Right, Hex(0x9aa4b0));
     // Weapon bays with their emblems unlit.
     const Emblem weapons[5] = {Emblem::Gun, Emblem::Gun2, Emblem::Rockets, Emblem::Rockets2,
                                Emblem::MegaBomb};
@@ -282,7 +280,7 @@ void DrawRightPanel(PictureSet& set) {
       SetRgb(cr, v > kDialTopKmh ? Hex(0xffd0d0) : Hex(0xf0f0e8));
       cairo_set_line_width(cr, major ? 1.8 : 1);
       cairo_stroke(cr);
-      if (major) {
+      if (major && v <= kDialTopKmh) {
         std::string t = std::to_string(v);
         SelectFace(cr, Face::Condensed, 9);
         double rt = kDialRadius - 16;
@@ -291,7 +289,7 @@ void DrawRightPanel(PictureSet& set) {
       }
     }
     SelectFace(cr, Face::Condensed, 9);
-    PlainText(cr, "км/ч", dcx, dcy + 24, Align::Centre, Hex(0x9aa4b0));
+    PlainText(cr, "км/ч", dcx, dcy + 22, Align::Centre, Hex(0x9aa4b0));
     // Glass reflection over the upper left of the dial.
     cairo_save(cr);
     cairo_arc(cr, dcx, dcy, kDialRadius, 0, 2 * M_PI);
@@ -319,10 +317,10 @@ void DrawPointer(PictureSet& set) {
     const double tail = 6;
     const double bx = px - tail * std::cos(a), by = py - tail * std::sin(a);
     cairo_new_path(cr);
-    cairo_move_to(cr, bx + nx * 2.2, by + ny * 2.2);
-    cairo_line_to(cr, tx + nx * 0.6, ty + ny * 0.6);
-    cairo_line_to(cr, tx - nx * 0.6, ty - ny * 0.6);
-    cairo_line_to(cr, bx - nx * 2.2, by - ny * 2.2);
+    cairo_move_to(cr, bx + nx * 3, by + ny * 3);
+    cairo_line_to(cr, tx + nx * 1.1, ty + ny * 1.1);
+    cairo_line_to(cr, tx - nx * 1.1, ty - ny * 1.1);
+    cairo_line_to(cr, bx - nx * 3, by - ny * 3);
     cairo_close_path(cr);
     FillLit(cr, Hex(0xff4a1a), tx, py, px - tx, ty - py, 1.1, 0.35);
     cairo_move_to(cr, px, py);

@@ -421,11 +421,11 @@ void DrawCaptions(PictureSet& set) {
     p.DrawEachFrameSame([&](cairo_t* cr) {
       Glow(cr, 120, 120, 110, Hex(0xff9a30), 0.35);
       if (name == "StartC") {
-        SpeedLines(cr, 0, 120, 70, 170);
+        SpeedLines(cr, 0, 110, 60, 180);
         cairo_save(cr);
-        cairo_translate(cr, 150, 120);
+        cairo_translate(cr, 165, 118);
         cairo_rotate(cr, M_PI / 2 - 0.15);
-        cairo_scale(cr, 2.2, 2.2);
+        cairo_scale(cr, 2.8, 2.8);
         cairo_translate(cr, -20, -36);
         PaintVehicle(cr, PlayerCar(1), 40, 72);
         cairo_restore(cr);

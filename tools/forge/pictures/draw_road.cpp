@@ -113,20 +113,66 @@ void DrawLand(PictureSet& set) {
   cairo_t* cr = cairo_create(s);
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
   Rng rng(SeedOf("land-details"));
-  // Repair patches and oil stains on the carriageway.
-  for (int i = 0; i < 7; ++i) {
-    double x = rng.Range(kRoadLeft + 10, kRoadRight - 60);
+  // Repair patches: irregular, slightly darker and smoother asphalt.
+  for (int i = 0; i < 4; ++i) {
+    double x = rng.Range(kRoadLeft + 20, kRoadRight - 70);
     double y = rng.Range(0, kLandH);
-    double w = rng.Range(24, 60), h = rng.Range(30, 90);
+    double w = rng.Range(30, 60), h = rng.Range(40, 110);
+    std::vector<std::pair<double, double>> pts;
+    for (int k = 0; k < 10; ++k) {
+      double a = k * 2 * M_PI / 10;
+      pts.push_back({w / 2 * (1 + 0.85 * std::cos(a)) + rng.Range(-3, 3),
+                     h / 2 * (1 + 0.9 * std::sin(a)) + rng.Range(-4, 4)});
+    }
     Wrapped(y, h, [&](double yy) {
-      cairo_rectangle(cr, x, yy, w, h);
-      cairo_set_source_rgba(cr, 0.12, 0.13, 0.15, 0.32);
+      cairo_move_to(cr, x + pts[0].first, yy + pts[0].second);
+      for (auto& q : pts) cairo_line_to(cr, x + q.first, yy + q.second);
+      cairo_close_path(cr);
+      cairo_set_source_rgba(cr, 0.14, 0.15, 0.17, 0.28);
       cairo_fill_preserve(cr);
-      cairo_set_source_rgba(cr, 0.1, 0.1, 0.12, 0.5);
-      cairo_set_line_width(cr, 1.2);
+      cairo_set_source_rgba(cr, 0.1, 0.1, 0.12, 0.35);
+      cairo_set_line_width(cr, 1);
       cairo_stroke(cr);
     });
   }
+  // Expansion joints across the carriageway: at speed they stream past like a ruler.
+  for (int k = 0; k < 4; ++k) {
+    double y = k * 200 + 120;
+    cairo_rectangle(cr, kRoadLeft, y, kRoadRight - kRoadLeft, 2);
+    cairo_set_source_rgba(cr, 0.08, 0.08, 0.1, 0.7);
+    cairo_fill(cr);
+    cairo_rectangle(cr, kRoadLeft, y + 2, kRoadRight - kRoadLeft, 1);
+    cairo_set_source_rgba(cr, 1, 1, 1, 0.12);
+    cairo_fill(cr);
+  }
+  // Skid marks: pairs of rubber streaks swerving across a lane.
+  for (int i = 0; i < 4; ++i) {
+    double x = rng.Range(kRoadLeft + 40, kRoadRight - 80);
+    double y = rng.Range(0, kLandH);
+    double len = rng.Range(90, 160), swerve = rng.Range(-30, 30);
+    Wrapped(y, len, [&](double yy) {
+      for (double off : {0.0, 24.0}) {
+        cairo_move_to(cr, x + off, yy);
+        cairo_curve_to(cr, x + off, yy + len * 0.4, x + off + swerve, yy + len * 0.6,
+                       x + off + swerve, yy + len);
+        cairo_set_source_rgba(cr, 0.06, 0.06, 0.07, 0.22);
+        cairo_set_line_width(cr, 3.5);
+        cairo_stroke(cr);
+      }
+    });
+  }
+  // Dust and grit gather along the kerbs.
+  for (int side = 0; side < 2; ++side) {
+    double x0 = side == 0 ? kRoadLeft : kRoadRight - 14;
+    cairo_pattern_t* g = cairo_pattern_create_linear(x0, 0, x0 + 14, 0);
+    cairo_pattern_add_color_stop_rgba(g, side == 0 ? 0 : 1, 0.45, 0.42, 0.36, 0.35);
+    cairo_pattern_add_color_stop_rgba(g, side == 0 ? 1 : 0, 0.45, 0.42, 0.36, 0);
+    cairo_set_source(cr, g);
+    cairo_rectangle(cr, x0, 0, 14, kLandH);
+    cairo_fill(cr);
+    cairo_pattern_destroy(g);
+  }
+  // Oil stains.
   for (int i = 0; i < 10; ++i) {
     double x = rng.Range(kRoadLeft + 20, kRoadRight - 20);
     double y = rng.Range(0, kLandH);
@@ -326,11 +372,15 @@ void DrawWater(PictureSet& set) {
       }
       cairo_close_path(cr);
     };
-    blob(26, 18, 24, 16);
-    cairo_pattern_t* g = cairo_pattern_create_radial(20, 13, 2, 26, 18, 26);
-    cairo_pattern_add_color_stop_rgb(g, 0, 0.55, 0.8, 0.98);
-    cairo_pattern_add_color_stop_rgb(g, 0.5, 0.18, 0.45, 0.8);
-    cairo_pattern_add_color_stop_rgb(g, 1, 0.1, 0.25, 0.55);
+    // Wet dark rim, then the water reflecting a grey-blue sky.
+    blob(26, 18, 25, 17);
+    SetRgb(cr, Hex(0x262a32));
+    cairo_fill(cr);
+    blob(26, 18, 22, 14.5);
+    cairo_pattern_t* g = cairo_pattern_create_linear(6, 4, 40, 34);
+    cairo_pattern_add_color_stop_rgb(g, 0, 0.62, 0.78, 0.92);
+    cairo_pattern_add_color_stop_rgb(g, 0.35, 0.3, 0.5, 0.72);
+    cairo_pattern_add_color_stop_rgb(g, 1, 0.12, 0.22, 0.4);
     cairo_set_source(cr, g);
     cairo_fill_preserve(cr);
     cairo_pattern_destroy(g);
@@ -455,29 +505,61 @@ void DrawWall(PictureSet& set) {
   });
 }
 
-void DrawFence(PictureSet& set, const char* name, Rgb wood, bool mirrored) {
+void DrawFence(PictureSet& set, const char* name, bool wooden) {
   Picture& p = set.Make(name);
   p.DrawEachFrameSame([&](cairo_t* cr) {
-    if (mirrored) {
-      cairo_translate(cr, 12, 0);
-      cairo_scale(cr, -1, 1);
-    }
-    // Two rails on posts, seen from above; the posts cast shadows to the lower right.
-    for (double y : {3.0, 40.0, 74.0}) {
-      cairo_rectangle(cr, 4, y + 2, 6, 6);
-      SetRgb(cr, Hex(0x17171b));
+    if (wooden) {
+      // A picket fence seen from above: two rails on square posts, shadows to the lower right.
+      const Rgb wood = Hex(0xb07a40);
+      for (double y : {2.0, 39.0, 73.0}) {
+        cairo_rectangle(cr, 4, y + 2.5, 7, 6.5);
+        SetRgb(cr, Hex(0x17171b));
+        cairo_fill(cr);
+      }
+      cairo_rectangle(cr, 5.5, 3, 5, 76);
+      SetRgb(cr, Hex(0x1d1d22));
       cairo_fill(cr);
-    }
-    for (double x : {2.5, 7.0}) {
-      RoundedRect(cr, x, 1, 3, 78, 1);
-      FillLitAcross(cr, wood, x, 1, 3, 78, 0.9);
-    }
-    for (double y : {3.0, 40.0, 74.0}) {
-      RoundedRect(cr, 2, y, 7, 5, 1.2);
-      FillLit(cr, Shade(wood, -0.15), 2, y, 7, 5, 1);
-      cairo_arc(cr, 5.5, y + 2.5, 1, 0, 2 * M_PI);
-      SetRgb(cr, Shade(wood, -0.5));
+      for (double x : {1.5, 6.0}) {
+        RoundedRect(cr, x, 1, 3.5, 77, 1);
+        FillLitAcross(cr, wood, x, 1, 3.5, 77, 1);
+      }
+      for (double y : {2.0, 39.0, 73.0}) {
+        RoundedRect(cr, 1.5, y, 8, 6, 1.2);
+        FillLit(cr, Shade(wood, -0.1), 1.5, y, 8, 6, 1, 0.4);
+        cairo_arc(cr, 5.5, y + 3, 1, 0, 2 * M_PI);
+        SetRgb(cr, Shade(wood, -0.5));
+        cairo_fill(cr);
+      }
+    } else {
+      // A steel crash barrier: a ribbed rail bolted to posts.
+      for (double y : {6.0, 36.0, 66.0}) {
+        RoundedRect(cr, 5, y, 6, 7, 1);
+        SetRgb(cr, Hex(0x17171b));
+        cairo_fill(cr);
+        RoundedRect(cr, 3, y - 1, 6, 6, 1);
+        FillLit(cr, Hex(0x5a6068), 3, y - 1, 6, 6, 1, 0.4);
+      }
+      cairo_rectangle(cr, 2.5, 2, 8, 78);
+      SetRgb(cr, Hex(0x1b1b20));
       cairo_fill(cr);
+      RoundedRect(cr, 1, 0.5, 8, 78, 2);
+      FillLitAcross(cr, Hex(0xaab2bc), 1, 0.5, 8, 78, 1);
+      for (double x : {3.3, 6.3}) {
+        cairo_rectangle(cr, x, 1, 0.9, 77);
+        cairo_set_source_rgba(cr, 0, 0, 0, 0.3);
+        cairo_fill(cr);
+      }
+      for (double y : {8.0, 38.0, 68.0}) {
+        cairo_arc(cr, 5, y, 1.2, 0, 2 * M_PI);
+        SetRgb(cr, Hex(0x404650));
+        cairo_fill(cr);
+      }
+      // Red reflectors.
+      for (double y : {22.0, 52.0}) {
+        cairo_rectangle(cr, 3.5, y, 3, 3);
+        SetRgb(cr, Hex(0xff3030));
+        cairo_fill(cr);
+      }
     }
   });
 }
@@ -592,8 +674,8 @@ void DrawRoad(PictureSet& set) {
   Picture& big = set.Make("SpikesBig");
   big.DrawEachFrameSame([](cairo_t* cr) { Spikes(cr, 110, 24); });
   DrawWall(set);
-  DrawFence(set, "FenseLeft", Hex(0xa8743a), false);
-  DrawFence(set, "FenseRight", Hex(0x9a8a6a), true);
+  DrawFence(set, "FenseLeft", true);
+  DrawFence(set, "FenseRight", false);
   DrawSign(set, "SignLeftBlue", true, false);
   DrawSign(set, "SignLeftRed", false, false);
   DrawSign(set, "SignRightBlue", true, true);

@@ -74,7 +74,7 @@ void WriteContactSheet(const PictureSet& set, Archive archive, const std::string
     const Picture& p = *pp;
     if (p.spec().archive != archive) continue;
     int scale = (p.strip_width() * 3 <= 600 && p.frame_height() * 3 <= 120) ? 3
-                : (p.strip_width() * 2 <= 800 && p.frame_height() <= 100)   ? 2
+                : (p.strip_width() * 2 <= 800 && p.frame_height() <= 120)   ? 2
                                                                             : 1;
     int w = std::max(p.strip_width() * scale, 150);
     int h = p.frame_height() * scale + kLabel + 4;

@@ -1,12 +1,14 @@
 #include "vehicles.h"
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace vontra::forge {
 
 namespace {
 
-const Rgb kRubber = Hex(0x24232a);
+const Rgb kRubber = Hex(0x383844);
 const Rgb kGlassDark = Hex(0x1a2636);
 const Rgb kGlassLight = Hex(0x5d7f9e);
 const Rgb kHeadlight = Hex(0xfff6c0);
@@ -32,6 +34,45 @@ void BodyPath(cairo_t* cr, double x, double y, double w, double h, double front_
   cairo_close_path(cr);
 }
 
+// Half-widths along a car body, as fractions of the widest point: a rounded nose, fenders
+// bulging over the wheels and a pinched waist at the doors.
+struct Profile {
+  double nose, waist, tail;
+  double front0, front1, rear0, rear1;  // fender spans as fractions of the length
+};
+
+void ProfilePath(cairo_t* cr, double cx, double y, double hw, double h, const Profile& p) {
+  const double pts[][2] = {{0, p.nose},   {0.05, (p.nose + 1) / 2 + 0.04},     {p.front0, 1},
+                           {p.front1, 1}, {(p.front1 + p.rear0) / 2, p.waist}, {p.rear0, 1},
+                           {p.rear1, 1},  {0.96, (p.tail + 1) / 2 + 0.03},     {1, p.tail}};
+  const int n = static_cast<int>(std::size(pts));
+  auto px = [&](int i, double side) {
+    i = std::clamp(i, 0, n - 1);
+    return cx + side * hw * pts[i][1];
+  };
+  auto py = [&](int i) {
+    i = std::clamp(i, 0, n - 1);
+    return y + h * pts[i][0];
+  };
+  cairo_new_path(cr);
+  cairo_move_to(cr, cx, y);
+  for (double side : {1.0, -1.0}) {
+    // Right flank downwards, then the left flank upwards (Catmull-Rom through the points).
+    int first = side > 0 ? 0 : n - 1, step = side > 0 ? 1 : -1;
+    cairo_line_to(cr, px(first, side), py(first));
+    for (int k = 0; k < n - 1; ++k) {
+      int i = first + k * step, j = i + step;
+      double c1x = px(i, side) + (px(j, side) - px(i - step, side)) / 6;
+      double c1y = py(i) + (py(j) - py(i - step)) / 6;
+      double c2x = px(j, side) - (px(j + step, side) - px(i, side)) / 6;
+      double c2y = py(j) - (py(j + step) - py(i)) / 6;
+      cairo_curve_to(cr, c1x, c1y, c2x, c2y, px(j, side), py(j));
+    }
+    cairo_line_to(cr, cx, side > 0 ? y + h : y);
+  }
+  cairo_close_path(cr);
+}
+
 // A chamfered (armoured) hull.
 void HullPath(cairo_t* cr, double x, double y, double w, double h, double cf, double cr_) {
   cairo_new_path(cr);
@@ -54,7 +95,7 @@ void Wheel(cairo_t* cr, double x, double y, double w, double h) {
   cairo_set_line_width(cr, 0.8);
   cairo_stroke(cr);
   // Tread blocks catch the light on the upper left.
-  SetRgb(cr, Hex(0x4a4954));
+  SetRgb(cr, Hex(0x70707e));
   for (double ty = y + 1.5; ty < y + h - 1; ty += 2.5) {
     cairo_rectangle(cr, x + 0.8, ty, w - 1.6, 0.9);
   }
@@ -62,8 +103,8 @@ void Wheel(cairo_t* cr, double x, double y, double w, double h) {
 }
 
 void Wheels(cairo_t* cr, double bx, double bw, double y, double wh, double ww = 5) {
-  Wheel(cr, bx - 1.5, y, ww, wh);
-  Wheel(cr, bx + bw - ww + 1.5, y, ww, wh);
+  Wheel(cr, bx - 3, y, ww, wh);
+  Wheel(cr, bx + bw - ww + 3, y, ww, wh);
 }
 
 // A window panel: a trapezoid with top width wt and bottom width wb, centred on cx.
@@ -146,14 +187,14 @@ struct Cabin {
 };
 
 // Shared painter for the closed cars: body, windows, roof, lights.
-void PaintCar(cairo_t* cr, const Vehicle& v, double w, double h, const Cabin& cab, double nose_in,
-              double front_r, double rear_r) {
-  const double bx = 2.5;
+void PaintCar(cairo_t* cr, const Vehicle& v, double w, double h, const Cabin& cab,
+              const Profile& prof) {
+  const double bx = 3.5;
   const double by = 1;
-  const double bw = w - 6;
+  const double bw = w - 8;
   const double bh = h - 3.5;
   const double cx = bx + bw / 2;
-  auto body = [&] { BodyPath(cr, bx, by, bw, bh, front_r, rear_r, nose_in); };
+  auto body = [&] { ProfilePath(cr, cx, by, bw / 2, bh, prof); };
   Rgb paint = v.dusty ? Mix(v.paint, Hex(0x8a8478), 0.35) : v.paint;
 
   cairo_save(cr);
@@ -163,8 +204,8 @@ void PaintCar(cairo_t* cr, const Vehicle& v, double w, double h, const Cabin& ca
   cairo_fill(cr);
   cairo_restore(cr);
 
-  Wheels(cr, bx, bw, by + bh * 0.14, bh * 0.16);
-  Wheels(cr, bx, bw, by + bh * 0.72, bh * 0.16);
+  Wheels(cr, bx, bw, by + bh * (prof.front0 + 0.01), bh * (prof.front1 - prof.front0 - 0.02));
+  Wheels(cr, bx, bw, by + bh * (prof.rear0 + 0.01), bh * (prof.rear1 - prof.rear0 - 0.02));
 
   body();
   FillLitAcross(cr, paint, bx, by, bw, bh, 1.3);
@@ -231,6 +272,18 @@ void PaintCar(cairo_t* cr, const Vehicle& v, double w, double h, const Cabin& ca
     cairo_clip(cr);
     Stripes(cr, cx, wsy1, ry1, 2.5, 3, Shade(v.accent, -0.05));
     cairo_restore(cr);
+  }
+  if (v.body == Body::Racer) {
+    const double ry = (wsy1 + ry1) / 2;
+    cairo_arc(cr, cx, ry, 5.2, 0, 2 * M_PI);
+    SetRgb(cr, Hex(0xf8f8f4));
+    cairo_fill_preserve(cr);
+    SetRgb(cr, palette::kOutline);
+    cairo_set_line_width(cr, 0.9);
+    cairo_stroke(cr);
+    const char digit[2] = {static_cast<char>('1' + (v.variant & 3)), 0};
+    SelectFace(cr, Face::Heavy, 8.5);
+    PlainText(cr, digit, cx, ry + 3.1, Align::Centre, Hex(0x1a1a22));
   }
   if (v.body == Body::Police || v.body == Body::Ambulance) {
     double ly = (wsy1 + ry1) / 2 - 2;
@@ -548,21 +601,25 @@ void PaintVehicle(cairo_t* cr, const Vehicle& v, double w, double h) {
                                       {0.34, 0.46, 0.62, 0.70, 5},
                                       {0.27, 0.38, 0.70, 0.80, 3.5},
                                       {0.32, 0.44, 0.60, 0.68, 4.5}};
-      const Cabin& c = kRacer[v.variant & 3];
-      double nose = v.variant == 1 ? 4 : v.variant == 3 ? 3 : 1.5;
-      PaintCar(cr, v, w, h, c, nose, v.variant == 2 ? 4 : 6, 4);
+      static const Profile kShapes[4] = {{0.78, 0.86, 0.86, 0.12, 0.29, 0.69, 0.87},
+                                         {0.58, 0.84, 0.9, 0.14, 0.3, 0.68, 0.87},
+                                         {0.86, 0.9, 0.92, 0.11, 0.28, 0.71, 0.88},
+                                         {0.68, 0.8, 0.84, 0.12, 0.28, 0.7, 0.87}};
+      PaintCar(cr, v, w, h, kRacer[v.variant & 3], kShapes[v.variant & 3]);
       break;
     }
     case Body::Sedan:
     case Body::Police:
     case Body::Taxi:
-      PaintCar(cr, v, w, h, {0.27, 0.38, 0.63, 0.73, 3.5}, 1.5, 6, 4);
+      PaintCar(cr, v, w, h, {0.27, 0.38, 0.63, 0.73, 3.5},
+               {0.8, 0.9, 0.88, 0.13, 0.28, 0.71, 0.86});
       break;
     case Body::Hatch:
-      PaintCar(cr, v, w, h, {0.24, 0.36, 0.78, 0.88, 3}, 1.5, 7, 5);
+      PaintCar(cr, v, w, h, {0.24, 0.36, 0.78, 0.88, 3},
+               {0.86, 0.92, 0.95, 0.12, 0.29, 0.72, 0.88});
       break;
     case Body::Sports:
-      PaintCar(cr, v, w, h, {0.36, 0.47, 0.62, 0.69, 4.5}, 3, 7, 4);
+      PaintCar(cr, v, w, h, {0.36, 0.47, 0.62, 0.69, 4.5}, {0.6, 0.82, 0.86, 0.14, 0.3, 0.7, 0.87});
       break;
     case Body::Pickup:
       PaintPickup(cr, v, w, h);
