@@ -117,7 +117,7 @@ void DrawBackground(PictureSet& set) {
     cairo_rectangle(cr, 0, 0, w, horizon);
     cairo_clip(cr);
     Glow(cr, vx, horizon - 10, 220, Hex(0xffa040), 0.55);
-    cairo_arc(cr, vx, horizon - 6, 62, 0, 2 * M_PI);
+    cairo_arc(cr, vx, horizon - 12, 64, 0, 2 * M_PI);
     cairo_pattern_t* sun = cairo_pattern_create_linear(0, horizon - 70, 0, horizon);
     cairo_pattern_add_color_stop_rgb(sun, 0, 1, 0.95, 0.55);
     cairo_pattern_add_color_stop_rgb(sun, 1, 1, 0.42, 0.3);
@@ -137,7 +137,9 @@ void DrawBackground(PictureSet& set) {
       double x = 0;
       while (x < w) {
         double nx = x + rng.Range(40, 110);
-        double peak = horizon - rng.Range(layer ? 20 : 45, layer ? 55 : 110);
+        // The hills dip where the sun sets behind the road.
+        double dip = std::min(1.0, std::abs((x + nx) / 2 - vx) / 220 + 0.25);
+        double peak = horizon - rng.Range(layer ? 20 : 45, layer ? 55 : 110) * dip;
         cairo_line_to(cr, (x + nx) / 2, peak);
         x = nx;
       }
@@ -207,6 +209,28 @@ void DrawBackground(PictureSet& set) {
     }
     // The sunset's sheen on the asphalt.
     Glow(cr, vx, horizon + 20, 160, Hex(0xff8040), 0.35);
+    // Street lamps down both sides, lit, shrinking towards the horizon.
+    for (int i = 0; i < 7; ++i) {
+      double t = std::pow((i + 1) / 7.0, 1.8);
+      double y = horizon + t * (h - horizon);
+      double scale = 0.08 + t * 1.1;
+      for (double side : {-1.0, 1.0}) {
+        double x = vx + side * (6 + t * 420) * 1.18;
+        double top = y - 120 * scale;
+        cairo_rectangle(cr, x - 2 * scale, top, 4 * scale, y - top);
+        SetRgb(cr, Hex(0x20182a));
+        cairo_fill(cr);
+        cairo_move_to(cr, x, top);
+        cairo_line_to(cr, x - side * 22 * scale, top);
+        cairo_set_line_width(cr, 3 * scale);
+        cairo_stroke(cr);
+        double lx = x - side * 22 * scale;
+        Glow(cr, lx, top + 2 * scale, 26 * scale, Hex(0xffb050), 0.6);
+        RoundedRect(cr, lx - 6 * scale, top, 12 * scale, 4 * scale, 2 * scale);
+        SetRgb(cr, Hex(0xffe0a0));
+        cairo_fill(cr);
+      }
+    }
     // Our car from behind: wide body, glowing tail lights, exhaust glow.
     const double cx = 360, cy = 470, cw = 150;
     cairo_save(cr);
