@@ -2,6 +2,8 @@
 // font styles, presents at the display's rate, switches full screen on Alt+Enter (keeping the
 // window's placement), and reports the close request instead of closing. Stops on a signal,
 // on Escape typed twice, or after the number of seconds given as the first argument.
+#include <sys/resource.h>
+
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -73,27 +75,26 @@ void DrawText(Platform& p, const Style& s, const std::string& text, int x, int y
 
 void DrawFrame(Platform& p, int frame) {
   Surface& surface = p.display->DrawSurface();
-  for (int y = 0; y < surface.Height(); ++y) {
-    for (int x = 0; x < surface.Width(); ++x) {
-      // A light backdrop on the left for the dark styles, a dark one on the right.
-      const bool light = x < 400;
-      const uint8_t v = static_cast<uint8_t>(light ? 200 + (y % 40) : 20 + (y % 40));
-      surface.Row(y)[x] = Rgb565(v, v, static_cast<uint8_t>(light ? 220 : 60));
-    }
-  }
   const std::string sample(u8"Уровень 1 — Рекорды ЁЁ"_w1251);
-  int leftY = 2;
-  int rightY = 2;
+  int y = 0;
   for (int i = 0; i < 18; ++i) {
     const Style& s = kStyles[i];
-    const bool dark = s.r + s.g + s.b < 200;
     const std::string text = std::to_string(i + 1) + " " + sample;
-    int& y = dark ? leftY : rightY;
-    DrawText(p, s, text, dark ? 4 : 404, y);
-    y += p.fonts->TextHeight(s.face, PixelSize(s.points), s.bold, text);
+    const int height = p.fonts->TextHeight(s.face, PixelSize(s.points), s.bold, text);
+    // A light band behind the dark styles, a dark one behind the bright ones.
+    const bool dark = s.r + s.g + s.b < 200;
+    for (int row = y; row < y + height && row < surface.Height(); ++row) {
+      const auto v = static_cast<uint8_t>(dark ? 210 + (row - y) : 40 + (row - y));
+      for (int x = 0; x < surface.Width(); ++x) surface.Row(row)[x] = Rgb565(v, v, v + 20);
+    }
+    DrawText(p, s, text, 4, y);
+    y += height;
+  }
+  for (int row = y; row < surface.Height(); ++row) {
+    for (int x = 0; x < surface.Width(); ++x) surface.Row(row)[x] = Rgb565(0, 40, 0);
   }
   // A marker moving one pixel a frame shows that presents go on.
-  for (int y = 590; y < 600; ++y) surface.Row(y)[frame % 800] = Rgb565(255, 0, 0);
+  for (int row = 590; row < 600; ++row) surface.Row(row)[frame % 800] = Rgb565(255, 0, 0);
 }
 
 }  // namespace
@@ -123,6 +124,7 @@ int main(int argc, char** argv) {
   const uint64_t start = p.clock->NowMs();
   uint64_t reportStart = start;
   int frames = 0;
+  int totalFrames = 0;
   uint64_t drawTicks = 0;
   uint64_t flipTicks = 0;
   for (int frame = 0;; ++frame) {
@@ -132,18 +134,18 @@ int main(int argc, char** argv) {
       switch (e.kind) {
         case PlatformEvent::Kind::KeyDown:
           if (e.Alt && e.Key == 13) {
+            // The game's order: finalise, record or restore the placement, switch, initialise.
             const bool full = !p.display->FullScreen();
             p.display->Finalize();
             if (full) {
               saved = p.window->GetPlacement();
               savedValid = true;
-            }
-            p.display->SetFullScreen(full);
-            p.display->Initialize();
-            if (!full && savedValid) {
+            } else if (savedValid) {
               p.window->SetPlacement(saved);
               savedValid = false;
             }
+            p.display->SetFullScreen(full);
+            p.display->Initialize();
             std::printf("full screen %d\n", full ? 1 : 0);
           }
           break;
@@ -191,6 +193,7 @@ int main(int argc, char** argv) {
     drawTicks += flipStart - drawStart;
     flipTicks += flipEnd - flipStart;
     ++frames;
+    ++totalFrames;
     if (now - reportStart >= 2000) {
       const auto* sdl = dynamic_cast<SdlDisplay*>(p.display.get());
       const double f = static_cast<double>(SDL_GetPerformanceFrequency()) / 1000.0;
@@ -204,6 +207,12 @@ int main(int argc, char** argv) {
       reportStart = now;
     }
   }
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  const double cpu = static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+                     (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+  std::printf("cpu %.2f s over %.2f s, %d frames\n", cpu,
+              static_cast<double>(p.clock->NowMs() - start) / 1000.0, totalFrames);
   std::printf("stopped\n");
   return 0;
 }

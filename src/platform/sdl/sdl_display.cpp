@@ -35,6 +35,7 @@ void SdlDisplay::Initialize() {
   if (initialized_) Finalize();
   SDL_Window* window = session_->Window();
   SDL_SetWindowFullscreen(window, fullScreen_ ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+  session_->ApplyPendingPlacement();
   SDL_ShowWindow(window);
   if (!CreateRenderer()) return;
   initialized_ = true;

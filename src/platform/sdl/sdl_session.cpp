@@ -39,6 +39,26 @@ bool SdlSession::Active() const {
   return (flags & SDL_WINDOW_INPUT_FOCUS) != 0 && (flags & SDL_WINDOW_MINIMIZED) == 0;
 }
 
+void SdlSession::Place(const WindowPlacement& p) {
+  if ((SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN) != 0) {
+    pendingPlacement_ = p;
+    return;
+  }
+  if ((SDL_GetWindowFlags(window_) & SDL_WINDOW_MINIMIZED) != 0 && !p.Minimized) {
+    SDL_RestoreWindow(window_);
+  }
+  if (p.Width > 0 && p.Height > 0) SDL_SetWindowSize(window_, p.Width, p.Height);
+  SDL_SetWindowPosition(window_, p.X, p.Y);
+  if (p.Minimized) SDL_MinimizeWindow(window_);
+}
+
+void SdlSession::ApplyPendingPlacement() {
+  if (!pendingPlacement_ || (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN) != 0) return;
+  const WindowPlacement p = *pendingPlacement_;
+  pendingPlacement_.reset();
+  Place(p);
+}
+
 void SdlSession::OpenJoystickIfNone() {
   if (joystick_ != nullptr || SDL_WasInit(SDL_INIT_JOYSTICK) == 0) return;
   for (int i = 0; i < SDL_NumJoysticks(); ++i) {

@@ -1,6 +1,10 @@
 #pragma once
 #include <SDL.h>
 
+#include <optional>
+
+#include "platform/window.h"
+
 namespace vontra {
 
 // What the SDL components share: the library itself, the one window and the first joystick.
@@ -18,6 +22,12 @@ class SdlSession {
   // The game's window has the keyboard focus and is not minimised.
   bool Active() const;
 
+  // Moves and sizes the window, or, while it is full screen, keeps the placement until the
+  // display returns to a window (the window manager would undo it otherwise).
+  void Place(const WindowPlacement& placement);
+  // Applies a kept placement once the window is no longer full screen.
+  void ApplyPendingPlacement();
+
   SDL_Joystick* Joystick() const { return joystick_; }
   // Opens the first joystick if none is open (at start and when one is plugged in).
   void OpenJoystickIfNone();
@@ -27,6 +37,7 @@ class SdlSession {
  private:
   SDL_Window* window_ = nullptr;
   SDL_Joystick* joystick_ = nullptr;
+  std::optional<WindowPlacement> pendingPlacement_;
 };
 
 }  // namespace vontra

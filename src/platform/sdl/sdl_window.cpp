@@ -18,11 +18,7 @@ WindowPlacement SdlWindow::GetPlacement() const {
 }
 
 void SdlWindow::SetPlacement(const WindowPlacement& p) {
-  SDL_Window* w = session_->Window();
-  if ((SDL_GetWindowFlags(w) & SDL_WINDOW_MINIMIZED) != 0 && !p.Minimized) SDL_RestoreWindow(w);
-  if (p.Width > 0 && p.Height > 0) SDL_SetWindowSize(w, p.Width, p.Height);
-  SDL_SetWindowPosition(w, p.X, p.Y);
-  if (p.Minimized) SDL_MinimizeWindow(w);
+  session_->Place(p);
 }
 
 void SdlWindow::Minimize() {
