@@ -3,6 +3,9 @@
 #include "app/display_mode.h"
 #include "app/frame_timer.h"
 #include "app/mform.h"
+#include "frontend/high_score_table.h"
+#include "persistence/high_score_check.h"
+#include "persistence/save_files.h"
 
 namespace vontra {
 
@@ -13,8 +16,9 @@ void FormCreate(TMForm& form) {
   form.Random.Seed(form.platform.clock->RandomSeed());
   form.FrameTimeMs = 15;
   form.SpeedFactor = 1.0;
-  // LoadHighScores, LoadOptions and the check of the table (ResetHighScores when it fails)
-  // go here, before the display mode that the options choose.
+  LoadHighScores(form);
+  LoadOptions(form);
+  if (!HighScoreCheckMatches(form)) ResetHighScores(form);
   ApplyDisplayMode(form);
   form.PausePressed = form.PauseHeld = false;
   form.EscapePressed = form.EscapeHeld = false;
@@ -41,7 +45,8 @@ void FormMinimize(TMForm& form) {
 }
 
 void ShutDown(TMForm& form) {
-  // SaveOptions, then SaveHighScores, go here.
+  SaveOptions(form);
+  SaveHighScores(form);
   if (form.platform.files->Exists("play.url")) form.platform.shell->Open("play.url");
   form.Terminated = true;
 }

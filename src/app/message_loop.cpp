@@ -10,7 +10,7 @@ namespace vontra {
 
 namespace {
 
-constexpr int kIdleSleepMs = 10;
+constexpr int kIdleWaitMs = 10;
 
 bool OnSurface(const PlatformEvent& e) {
   return e.X >= 0 && e.Y >= 0 && e.X < kDisplayWidth && e.Y < kDisplayHeight;
@@ -77,8 +77,9 @@ bool ProcessMessages(TMForm& form) {
     form.FramePresented = false;
     MDXTimerTimer(form, form.MDXTimer->Fire());
     if (!form.FramePresented) PaceIdleTick(form, start);
-  } else {
-    form.platform.clock->SleepMs(kIdleSleepMs);
+  } else if (form.platform.events->Wait(event, kIdleWaitMs)) {
+    // Nothing to draw: wait for the next event instead of spinning.
+    DispatchEvent(form, event);
   }
   return !form.Terminated;
 }

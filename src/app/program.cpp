@@ -7,6 +7,7 @@
 #include "app/form_lifecycle.h"
 #include "app/message_loop.h"
 #include "app/mform.h"
+#include "platform/sdl/sdl_platform.h"
 
 namespace vontra {
 
@@ -28,8 +29,14 @@ int RunGame(Platform& platform) {
 }
 
 int RunProgram() {
-  // The real platform is created here once the SDL implementation provides it.
-  return 0;
+  std::unique_ptr<Platform> platform;
+  try {
+    platform = MakeSdlPlatform();
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "Vontra: %s\n", e.what());
+    return 1;
+  }
+  return RunGame(*platform);
 }
 
 }  // namespace vontra

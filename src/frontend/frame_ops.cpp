@@ -1,15 +1,15 @@
 #include "frontend/frame_ops.h"
 
 #include "app/mform.h"
+#include "sprites/sprite_engine.h"
 
 namespace vontra {
 
 void RenderScene(TMForm& form, int moveCount, bool moveFirst) {
   if (!form.MDXDraw.CanDraw()) return;
   form.MDXDraw.DrawSurface().Fill(0);
-  // The sprite engine's passes go here: Move(moveCount) when moveFirst, then Draw.
-  (void)moveCount;
-  (void)moveFirst;
+  if (moveFirst) form.MDXSpriteEngine->Move(moveCount);
+  form.MDXSpriteEngine->Draw();
 }
 
 void PresentFrame(TMForm& form) {

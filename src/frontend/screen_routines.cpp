@@ -1,10 +1,13 @@
 #include "frontend/screen_routines.h"
 
+#include "audio/music.h"
+#include "audio/sound_effects.h"
+
 namespace vontra {
 
 ShellRoutines DefaultShellRoutines() {
   ShellRoutines r;
-  // MusicWatchdog: the music control plugs in here.
+  r.MusicWatchdog = MusicWatchdog;
   r.MainMenuFrame = MainMenuFrame;
   r.RaceFrame = RaceFrame;
   r.OptionsFrame = OptionsFrame;
@@ -23,7 +26,7 @@ ShellRoutines DefaultShellRoutines() {
   r.OpenMessageWindow = OpenMessageWindow;
   r.OpenMainMenu = OpenMainMenu;
   // HoverScreen, HoverWindow: the menu widgets plug in here.
-  // PlaySound: the sound effects plug in here.
+  r.PlaySound = [](TMForm& form, const std::string& name) { PlaySound(form, name); };
   return r;
 }
 

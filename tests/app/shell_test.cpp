@@ -3,7 +3,9 @@
 #include "app/display_mode.h"
 #include "app/form_lifecycle.h"
 #include "app/frame_timer.h"
+#include "app/input_dispatch.h"
 #include "app/program.h"
+#include "persistence/save_files.h"
 #include "support/headless_game.h"
 #include "support/routine_recorder.h"
 
@@ -39,6 +41,27 @@ TEST(FormCreate, PreparesStateDisplayAndOpensTheMenu) {
   EXPECT_TRUE(game.Platform().display->Initialized());
   EXPECT_FALSE(game.Platform().display->FullScreen());
   EXPECT_TRUE(form.MDXTimer->Enabled());
+}
+
+TEST(FormCreate, OptionsChooseTheDisplayAndShutDownSavesThemBack) {
+  HeadlessGame game;
+  TGameOptions saved;
+  saved.FullScreen = 1;
+  saved.MusicOn = false;
+  ASSERT_TRUE(game.Platform().files->WriteAtomic(kOptionsPath, EncodeOptions(saved)));
+  game.Create();
+  EXPECT_TRUE(game.Platform().display->FullScreen());
+  EXPECT_FALSE(game.Form().MusicOn);
+  // Alt+Enter back to a window, then quit: the file now says windowed.
+  FormKeyDown(game.Form(), 13, true);
+  ShutDown(game.Form());
+  auto bytes = game.Platform().files->ReadAll(kOptionsPath);
+  ASSERT_TRUE(bytes.has_value());
+  auto options = DecodeOptions(*bytes);
+  ASSERT_TRUE(options.has_value());
+  EXPECT_EQ(options->FullScreen, 0);
+  EXPECT_FALSE(options->MusicOn);
+  EXPECT_TRUE(game.Platform().files->Exists(kHighScoresPath));
 }
 
 TEST(CloseQuery, AsksTheQuitQuestionOrEndsTheRaceUnlessTheCarIsExploding) {

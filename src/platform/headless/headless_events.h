@@ -2,12 +2,20 @@
 #include <deque>
 
 #include "platform/events.h"
+#include "platform/headless/headless_clock.h"
 
 namespace vontra {
 
 // Events queued by the test; the message loop drains them before each tick.
 class HeadlessEvents : public IEventSource {
  public:
+  explicit HeadlessEvents(HeadlessClock& clock) : clock_(clock) {}
+  // With nothing queued, the wait passes on the headless clock.
+  bool Wait(PlatformEvent& event, int timeoutMs) override {
+    if (Poll(event)) return true;
+    clock_.SleepMs(timeoutMs);
+    return false;
+  }
   bool Poll(PlatformEvent& event) override {
     if (queue_.empty()) return false;
     event = queue_.front();
@@ -48,6 +56,7 @@ class HeadlessEvents : public IEventSource {
     e.Y = y;
     return e;
   }
+  HeadlessClock& clock_;
   std::deque<PlatformEvent> queue_;
 };
 

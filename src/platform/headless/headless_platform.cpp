@@ -10,12 +10,14 @@ HeadlessPlatform MakeHeadlessPlatform(const HeadlessOptions& options) {
   auto display = std::make_unique<HeadlessDisplay>(*clock, options.FrameRate);
   auto window = std::make_unique<HeadlessWindow>();
   auto input = std::make_unique<HeadlessInput>(*window);
-  auto events = std::make_unique<HeadlessEvents>();
+  auto events = std::make_unique<HeadlessEvents>(*clock);
   auto pointer = std::make_unique<HeadlessPointer>();
   auto files = std::make_unique<HeadlessFiles>(options.WorkDir);
   auto http = std::make_unique<HeadlessHttp>();
   auto shell = std::make_unique<HeadlessShell>();
   auto fonts = std::make_unique<FixedMetricsRasterizer>();
+  auto audio = std::make_unique<HeadlessAudioDevice>(options.SoundCard);
+  auto music = std::make_unique<HeadlessMusicPlayer>();
 
   h.clock = clock.get();
   h.display = display.get();
@@ -27,6 +29,8 @@ HeadlessPlatform MakeHeadlessPlatform(const HeadlessOptions& options) {
   h.http = http.get();
   h.shell = shell.get();
   h.fonts = fonts.get();
+  h.audio = audio.get();
+  h.music = music.get();
 
   h.platform.clock = std::move(clock);
   h.platform.display = std::move(display);
@@ -38,8 +42,8 @@ HeadlessPlatform MakeHeadlessPlatform(const HeadlessOptions& options) {
   h.platform.http = std::move(http);
   h.platform.shell = std::move(shell);
   h.platform.fonts = std::move(fonts);
-  // The headless audio device and music player are the audio subsystem's; until they are
-  // plugged in here the game runs silently.
+  h.platform.audio = std::move(audio);
+  h.platform.music = std::move(music);
   return h;
 }
 

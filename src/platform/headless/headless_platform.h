@@ -4,11 +4,13 @@
 #include <string>
 
 #include "platform/headless/fixed_metrics_rasterizer.h"
+#include "platform/headless/headless_audio_device.h"
 #include "platform/headless/headless_clock.h"
 #include "platform/headless/headless_display.h"
 #include "platform/headless/headless_events.h"
 #include "platform/headless/headless_files.h"
 #include "platform/headless/headless_input.h"
+#include "platform/headless/headless_music_player.h"
 #include "platform/headless/headless_pointer.h"
 #include "platform/headless/headless_recorders.h"
 #include "platform/headless/headless_window.h"
@@ -22,6 +24,8 @@ struct HeadlessOptions {
   uint32_t Seed = 1;
   // Working directory; empty makes a fresh temporary one that is removed afterwards.
   std::string WorkDir;
+  // False builds a machine without a sound card: the audio device does not open.
+  bool SoundCard = true;
 };
 
 struct HeadlessPlatform {
@@ -35,6 +39,8 @@ struct HeadlessPlatform {
   HeadlessFiles* files = nullptr;
   HeadlessHttp* http = nullptr;
   HeadlessShell* shell = nullptr;
+  HeadlessAudioDevice* audio = nullptr;
+  HeadlessMusicPlayer* music = nullptr;
   // Null once a real rasteriser has been put in its place.
   FixedMetricsRasterizer* fonts = nullptr;
 };
