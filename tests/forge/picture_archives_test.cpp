@@ -383,6 +383,81 @@ TEST_F(PictureArchives, RoadIsTallEnoughAndJoinsSeamlessly) {
   }
 }
 
+double Luma(uint32_t p) {
+  return 0.3 * ((p >> 16) & 255) + 0.59 * ((p >> 8) & 255) + 0.11 * (p & 255);
+}
+
+// The race writes its numbers and lights at fixed screen points; the panels must have their
+// windows exactly there.
+TEST_F(PictureArchives, InstrumentWindowsSitWhereTheGameWrites) {
+  enum Kind { DarkLcd, LightLcd, DarkBay, DialFace, Bezel };
+  struct Spot {
+    const char* panel;
+    int screen_x, screen_y;
+    Kind kind;
+  };
+  const int right = 800 - Race("RightPanel").Width() - 1;
+  const Spot spots[] = {
+      {"LeftPanel", 65, 94, DarkLcd},   // level
+      {"LeftPanel", 40, 183, DarkLcd},  // score, left part
+      {"LeftPanel", 90, 183, DarkLcd},  // score, right part
+      {"LeftPanel", 47, 274, DarkLcd},  // clock, first digit
+      {"LeftPanel", 83, 274, DarkLcd},  // clock, last digit
+      {"LeftPanel", 38, 363, DarkBay},  // lives bay
+      {"LeftPanel", 90, 389, DarkBay},
+      {"RightPanel", 738, 324, LightLcd},  // ammunition: dark digits on a light window
+      {"RightPanel", 768, 338, LightLcd},
+      {"RightPanel", 690, 342, DarkBay},  // weapon bays
+      {"RightPanel", 784, 356, DarkBay},
+      {"RightPanel", 692, 418, DarkBay},  // turbo bay
+      {"RightPanel", 784, 442, DarkBay},  // shield bay
+      {"RightPanel", 718, 524, DialFace},
+      {"RightPanel", 690, 560, DialFace},
+      {"RightPanel", 718, 544 - 48, Bezel},
+      {"RightPanel", 718 + 48, 544, Bezel},
+  };
+  for (const Spot& s : spots) {
+    const TPictureCollectionItem& panel = Race(s.panel);
+    const int x = s.screen_x - (std::string(s.panel) == "RightPanel" ? right : 0);
+    const uint32_t p = Pixel(panel, 0, x, s.screen_y);
+    const int r = (p >> 16) & 255, g = (p >> 8) & 255, b = p & 255;
+    SCOPED_TRACE(std::string(s.panel) + " at " + std::to_string(s.screen_x) + "," +
+                 std::to_string(s.screen_y));
+    switch (s.kind) {
+      case DarkLcd:
+        EXPECT_LT(Luma(p), 70);
+        EXPECT_GT(g, r);
+        EXPECT_GT(g, b);
+        break;
+      case LightLcd:
+        EXPECT_GT(Luma(p), 120);
+        break;
+      case DarkBay:
+        EXPECT_LT(Luma(p), 60);
+        break;
+      case DialFace:
+        EXPECT_LT(Luma(p), 80);
+        break;
+      case Bezel:
+        EXPECT_GT(Luma(p), 110);
+        break;
+    }
+  }
+  // Every cell of the energy gauge is a coloured light on the bar, where the car covers lost
+  // energy with the dark cell picture.
+  const TPictureCollectionItem& bar = Race("EnergyBar");
+  for (int i = 1; i <= 42; ++i) {
+    const uint32_t p = Pixel(bar, 0, 605 - 10 * i + 4 - 167, 590 + 3 - 576);
+    const int r = (p >> 16) & 255, g = (p >> 8) & 255, b = p & 255;
+    EXPECT_GT(std::max(r, g) - b, 80) << "cell " << i;
+  }
+  const TPictureCollectionItem& cell = Race("EnergyBarSmall");
+  EXPECT_EQ(cell.Width(), 9);
+  EXPECT_EQ(cell.Height(), 7);
+  EXPECT_EQ(OpaqueCount(cell, 0), 9 * 7);
+  EXPECT_LT(Luma(Pixel(cell, 0, 4, 3)), 50);
+}
+
 TEST_F(PictureArchives, NeedlePointsFromItsPivotToTheLowerLeft) {
   const TPictureCollectionItem& needle = Race("Pointer");
   const double px = needle.Width() * 9.0 / 11, py = needle.Height() * 5.0 / 38;

@@ -631,7 +631,7 @@ void DrawSubPanels(PictureSet& set) {
       cairo_save(cr);
       cairo_translate(cr, px + 48, 272);
       cairo_scale(cr, 1, 0.22);
-      cairo_arc(cr, 0, 0, 52, 0, 2 * M_PI);
+      cairo_arc(cr, 0, 0, 44, 0, 2 * M_PI);
       cairo_restore(cr);
       SetRgb(cr, Hex(0x0e1018));
       cairo_fill(cr);
@@ -740,8 +740,8 @@ void DrawMenuCars(PictureSet& set) {
         cairo_pattern_destroy(g);
         if (lit) Glow(cr, 48, 62, 46, Hex(0xffb040), 0.35);
         cairo_save(cr);
-        cairo_translate(cr, 48 - 28, 12);
-        cairo_scale(cr, 1.4, 1.4);
+        cairo_translate(cr, 48 - 32, 9);
+        cairo_scale(cr, 1.6, 1.6);
         PaintVehicle(cr, PlayerCar(m), 40, 72);
         cairo_restore(cr);
         if (!lit) {
