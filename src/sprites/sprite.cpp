@@ -78,10 +78,6 @@ void TSprite::InsertIntoDrawOrder(TSprite* child) {
 void TSprite::RemoveChild(TSprite* child) {
   children_.erase(std::find(children_.begin(), children_.end(), child));
   drawOrder_.erase(std::find(drawOrder_.begin(), drawOrder_.end(), child));
-  if (children_.empty()) {
-    children_.shrink_to_fit();
-    drawOrder_.shrink_to_fit();
-  }
 }
 
 void TSprite::ClearChildren() {
@@ -133,7 +129,11 @@ void TSprite::ProbeVisit(TSprite& probe) {
   for (size_t i = 0; i < n; ++i) children_[i]->ProbeVisit(probe);
 }
 
-TSpriteEngine::TSpriteEngine(TSprite* parent) : TSprite(parent) {}
+// Room for a whole race's sprites, so creating them during play seldom reallocates.
+TSpriteEngine::TSpriteEngine(TSprite* parent) : TSprite(parent) {
+  children_.reserve(kReservedChildren);
+  drawOrder_.reserve(kReservedChildren);
+}
 
 // The children must go while the counters they update still exist.
 TSpriteEngine::~TSpriteEngine() {

@@ -91,6 +91,8 @@ class TSpriteEngine : public TSprite {
   virtual void AttachSurface(Surface* surface);
   void DrawAll();
 
+  static constexpr size_t kReservedChildren = 256;
+
   int32_t SpriteCount = 0;
   int32_t HitCount = 0;
   bool ProbeDone = false;
