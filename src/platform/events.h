@@ -13,7 +13,7 @@ struct PlatformEvent {
     MouseMove,     // X, Y in surface pixels
     MouseClick,    // X, Y; also double clicks
     CloseRequest,  // the close box, Alt+F4
-    Minimize,      // the minimise command, before the window is minimised
+    Minimize,      // the window was minimised (the desktop reports it only afterwards)
     Activate,
     Deactivate,
     Quit,  // the application is being torn down from outside (a signal)
