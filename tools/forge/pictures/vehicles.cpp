@@ -298,6 +298,13 @@ void PaintCar(cairo_t* cr, const Vehicle& v, double w, double h, const Cabin& ca
     RoundedRect(cr, cx - 5, ly, 10, 4, 1);
     FillLit(cr, Hex(0xfff27a), cx - 5, ly, 10, 4, 0.8);
   }
+  if (v.body == Body::Sedan && v.variant == 1) {
+    for (double x : {cx - roof_w / 2 + 1.5, cx + roof_w / 2 - 2.5}) {
+      cairo_rectangle(cr, x, wsy1 + 2, 1, ry1 - wsy1 - 4);
+    }
+    SetRgb(cr, kChrome);
+    cairo_fill(cr);
+  }
   Gloss(cr, cx - roof_w / 2, wsy1, roof_w, ry1 - wsy1, 0.35);
   Mirrors(cr, bx, bw, wsy0 + 1, paint);
 
@@ -609,6 +616,12 @@ void PaintVehicle(cairo_t* cr, const Vehicle& v, double w, double h) {
       break;
     }
     case Body::Sedan:
+      if (v.variant == 1) {
+        // Estate: the roof runs on to a tailgate window.
+        PaintCar(cr, v, w, h, {0.26, 0.37, 0.8, 0.9, 3}, {0.8, 0.9, 0.94, 0.12, 0.27, 0.72, 0.87});
+        break;
+      }
+      [[fallthrough]];
     case Body::Police:
     case Body::Taxi:
       PaintCar(cr, v, w, h, {0.27, 0.38, 0.63, 0.73, 3.5},
