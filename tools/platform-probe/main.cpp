@@ -84,8 +84,9 @@ void DrawFrame(Platform& p, int frame) {
     // A light band behind the dark styles, a dark one behind the bright ones.
     const bool dark = s.r + s.g + s.b < 200;
     for (int row = y; row < y + height && row < surface.Height(); ++row) {
-      const auto v = static_cast<uint8_t>(dark ? 210 + (row - y) : 40 + (row - y));
-      for (int x = 0; x < surface.Width(); ++x) surface.Row(row)[x] = Rgb565(v, v, v + 20);
+      const auto v = static_cast<uint8_t>(dark ? 215 : 45);
+      for (int x = 0; x < surface.Width(); ++x)
+        surface.Row(row)[x] = Rgb565(v, v, static_cast<uint8_t>(v + 25));
     }
     DrawText(p, s, text, 4, y);
     y += height;

@@ -12,9 +12,10 @@
 namespace vontra {
 
 // SDL_ttf glyphs with the faces of FindFontFace. Open fonts are kept per face, size and
-// weight. Metrics follow Windows: the text height is the font's cell (ascent plus descent)
-// whatever the text, glyphs are placed with the top of the cell at the text's top, and
-// no kerning is applied.
+// weight. Metrics follow Windows: sizes are em heights in pixels (points at 96 dpi), the text
+// height is the font's cell (ascent plus descent, so Arial 16 pt = 21 px em has a 24 px cell
+// as on Windows) whatever the text, glyphs hang from the top of the cell, and no kerning is
+// applied (widths are sums of advances, as GDI measures them).
 class SdlFontRasterizer : public IFontRasterizer {
  public:
   SdlFontRasterizer();
