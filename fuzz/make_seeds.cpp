@@ -86,14 +86,13 @@ int main(int argc, char** argv) {
   // 4-bit with two palette entries, 8-bit run-length, 16-bit 5-6-5 bit fields, 1-bit core.
   Save(dir + "/pal4", WithDib(Info(3, 2, 4, 0, 2, {0, 0, 255, 0, 0, 255, 0, 0},
                                    {0x01, 0x00, 0, 0, 0x10, 0x10, 0, 0})));
-  Save(dir + "/rle8", WithDib(Info(4, 2, 8, 1, 2, {0, 0, 255, 0, 0, 255, 0, 0, 2, 1, 0, 3,
-                                                   1, 0, 1,   0, 0, 2,   1, 1, 0, 0, 0, 1})));
-  Save(dir + "/rle4",
-       WithDib(Info(4, 2, 4, 2, 2,
-                    {0, 0, 255, 0, 0, 255, 0, 0, 4, 0x10, 0, 0, 0, 4, 0x01, 0x10, 0, 1})));
+  Save(dir + "/rle8", WithDib(Info(4, 2, 8, 1, 2, {0, 0, 255, 0, 0, 255, 0, 0},
+                                   {2, 1, 0, 3, 1, 0, 1, 0, 0, 2, 1, 1, 0, 0, 0, 1})));
+  Save(dir + "/rle4", WithDib(Info(4, 2, 4, 2, 2, {0, 0, 255, 0, 0, 255, 0, 0},
+                                   {4, 0x10, 0, 0, 0, 4, 0x01, 0x10, 0, 1})));
   Save(dir + "/bf565",
-       WithDib(Info(2, 1, 16, 3, 0,
-                    {0, 0xF8, 0, 0, 0xE0, 0x07, 0, 0, 0x1F, 0, 0, 0, 0xFF, 0xFF, 0x00, 0xF8})));
+       WithDib(Info(2, 1, 16, 3, 0, {0, 0xF8, 0, 0, 0xE0, 0x07, 0, 0, 0x1F, 0, 0, 0},
+                    {0xFF, 0xFF, 0x00, 0xF8})));
   Save(dir + "/core1",
        WithDib({12, 0, 0, 0, 9, 0, 1, 0, 1, 0, 1, 0, 0, 0, 0, 255, 255, 255, 0xAA, 0x80, 0, 0}));
   const std::vector<int16_t> samples{0, 100, -100, 2000};

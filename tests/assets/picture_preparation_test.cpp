@@ -1,0 +1,85 @@
+// Loading through the platform's files and preparing with the display's life cycle.
+#include <gtest/gtest.h>
+
+#include "archive_test_util.h"
+#include "assets/archive_writer.h"
+#include "assets/asset_error.h"
+#include "assets/picture_collection.h"
+#include "assets/wave_collection.h"
+#include "platform/headless/headless_clock.h"
+#include "platform/headless/headless_display.h"
+#include "platform/headless/headless_files.h"
+
+namespace vontra {
+namespace {
+
+class Preparation : public testing::Test {
+ protected:
+  void SetUp() override {
+    PictureEntry strip{"Strip", test::GradientPicture(20, 4), 5, 4};
+    ASSERT_TRUE(files.WriteAtomic("Data\\Res\\Res3.dxg", WriteImageArchive({strip})));
+  }
+  HeadlessClock clock;
+  HeadlessDisplay display{clock, 60};
+  HeadlessFiles files;
+};
+
+TEST_F(Preparation, LoadPreparesAtOnceOnlyWhenTheDisplayIsReady) {
+  TPictureCollection list(&display);
+  list.LoadFromFile(files, "Data\\Res\\Res3.dxg");
+  auto& item = list.Find("strip");
+  EXPECT_FALSE(item.Prepared());
+  // Geometry works unprepared; drawing waits for preparation.
+  EXPECT_EQ(item.PatternCount(), 4);
+  EXPECT_EQ(item.PatternRect(3), (TRect{15, 0, 20, 4}));
+  EXPECT_THROW(
+      {
+        try {
+          list.Prepare();
+        } catch (const AssetError& e) {
+          EXPECT_STREQ(e.what(), "TPictureCollection cannot be initialized");
+          throw;
+        }
+      },
+      AssetError);
+
+  display.Initialize();
+  list.LoadFromFile(files, "Data\\Res\\Res3.dxg");
+  auto& reloaded = list.Find("strip");
+  ASSERT_TRUE(reloaded.Prepared());
+  Surface& s = display.DrawSurface();
+  s.Fill(0);
+  reloaded.Draw(s, 0, 0, 3);
+  EXPECT_NE(s.At(0, 0), 0);
+
+  // The display goes away and comes back: items are unprepared, then prepared again.
+  list.Unprepare();
+  EXPECT_FALSE(reloaded.Prepared());
+  EXPECT_EQ(reloaded.PatternCount(), 4);
+  s.Fill(0);
+  reloaded.Draw(s, 0, 0, 3);
+  EXPECT_EQ(s.At(0, 0), 0);
+  list.Prepare();
+  EXPECT_TRUE(reloaded.Prepared());
+}
+
+TEST_F(Preparation, AMissingFileNamesThePath) {
+  TPictureCollection pictures;
+  TWaveCollection sounds;
+  for (auto load : {+[](TPictureCollection&p, TWaveCollection&, IFiles&f) {
+                      p.LoadFromFile(f, "Data\\Res\\Res1.dxg");
+                    },
+                    +[](TPictureCollection&, TWaveCollection&w, IFiles&f) {
+                      w.LoadFromFile(f, "Data\\Res\\Res1.dxg");
+                    }}) {
+    try {
+      load(pictures, sounds, files);
+      ADD_FAILURE() << "loaded";
+    } catch (const AssetError& e) {
+      EXPECT_STREQ(e.what(), "Cannot open file \"Data\\Res\\Res1.dxg\"");
+    }
+  }
+}
+
+}  // namespace
+}  // namespace vontra
