@@ -690,7 +690,7 @@ void DrawOptions(PictureSet& set) {
   set.Make("Options4", Archive::Menu).DrawEachFrameSame([](cairo_t* cr) {
     OptionRow(cr, "ПОДПИСЬ", nullptr, false);
     // The text field: the game writes the text from screen x 224 (row x 193).
-    RoundedRect(cr, 186, 7, 280, 32, 4);
+    RoundedRect(cr, 186, 2, 280, 42, 4);
     SetRgb(cr, Hex(0x0c0f16));
     cairo_fill_preserve(cr);
     SetRgb(cr, Hex(0x5a6a8e));

@@ -161,6 +161,38 @@ void DrawLand(PictureSet& set) {
       }
     });
   }
+  // Drain grates at the kerbs and manhole covers in the lanes.
+  for (int i = 0; i < 4; ++i) {
+    const bool left = i % 2 == 0;
+    const double x = left ? kRoadLeft + 1 : kRoadRight - 13;
+    const double y = 100 + i * 190 + rng.Range(-30, 30);
+    cairo_rectangle(cr, x, y, 12, 18);
+    SetRgb(cr, Hex(0x26282e));
+    cairo_fill(cr);
+    for (int k = 0; k < 5; ++k) cairo_rectangle(cr, x + 1.5, y + 1.5 + k * 3.2, 9, 1.6);
+    SetRgb(cr, Hex(0x0e0f12));
+    cairo_fill(cr);
+    cairo_rectangle(cr, x + 0.5, y + 0.5, 11, 17);
+    SetRgb(cr, Hex(0x6a6c72));
+    cairo_set_line_width(cr, 1);
+    cairo_stroke(cr);
+  }
+  for (int i = 0; i < 2; ++i) {
+    const double x = i == 0 ? 212 : 327, y = i == 0 ? 260 : 610;
+    cairo_arc(cr, x, y, 9, 0, 2 * M_PI);
+    SetRgb(cr, Hex(0x2e3036));
+    cairo_fill_preserve(cr);
+    SetRgb(cr, Hex(0x18191d));
+    cairo_set_line_width(cr, 1.5);
+    cairo_stroke(cr);
+    for (int k = -2; k <= 2; ++k) {
+      cairo_move_to(cr, x - 6, y + k * 3);
+      cairo_line_to(cr, x + 6, y + k * 3);
+    }
+    cairo_set_source_rgba(cr, 1, 1, 1, 0.12);
+    cairo_set_line_width(cr, 1);
+    cairo_stroke(cr);
+  }
   // Dust and grit gather along the kerbs.
   for (int side = 0; side < 2; ++side) {
     double x0 = side == 0 ? kRoadLeft : kRoadRight - 14;
