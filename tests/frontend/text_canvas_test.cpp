@@ -199,5 +199,30 @@ TEST(FontStyles, FacesAndSizesReachTheRasteriser) {
   }
 }
 
+TEST(TextDraw, RealFacesDrawCyrillicInEveryStyle) {
+  HeadlessGame::Options options;
+  options.RealFonts = true;
+  HeadlessGame game(options);
+  game.Create();
+  TMForm& form = game.Form();
+  const std::string level = "\xD3\xF0\xEE\xE2\xE5\xED\xFC 1";  // "Уровень 1" in Windows-1251
+  for (int style = 1; style <= kFontStyleCount; ++style) {
+    SCOPED_TRACE(style);
+    SelectFontStyle(form, style);
+    Surface& s = form.MDXDraw.DrawSurface();
+    s.Fill(kGrey);
+    DrawTextAnchored(form, level, 400, 300, true, true);
+    const TRect box = LitBox(s, kGrey);
+    ASSERT_FALSE(box.IsEmpty());
+    // Centred on the anchor within a few pixels of side bearing.
+    EXPECT_NEAR((box.Left + box.Right) / 2.0, 400, 4);
+    EXPECT_LE(box.Width(), TextWidth(form, level) + 2);
+    EXPECT_GT(box.Width(), TextWidth(form, level) / 2);
+  }
+  // Windows metrics: Arial 16 pt is 24 pixels high.
+  SelectFontStyle(form, 1);
+  EXPECT_NEAR(TextHeight(form, level), 24, 1);
+}
+
 }  // namespace
 }  // namespace vontra

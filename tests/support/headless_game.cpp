@@ -6,6 +6,7 @@
 
 #include "app/form_lifecycle.h"
 #include "app/message_loop.h"
+#include "platform/sdl/sdl_font_rasterizer.h"
 
 namespace vontra {
 
@@ -24,6 +25,10 @@ HeadlessGame::HeadlessGame(const Options& options)
     }
   }
 #endif
+  if (options.RealFonts) {
+    platform_.platform.fonts = std::make_unique<SdlFontRasterizer>();
+    platform_.fonts = nullptr;
+  }
   form_ = std::make_unique<TMForm>(platform_.platform);
 }
 

@@ -17,6 +17,9 @@ class HeadlessGame {
     // Links the built Data/Res and Data/Music into the working directory so FormCreate
     // finds the archives and tunes; saves still go to the private Data/Save.
     bool LinkGameData = true;
+    // Draws text with the real faces (fontconfig + SDL_ttf) instead of the stand-in with
+    // fixed metrics.
+    bool RealFonts = false;
   };
 
   HeadlessGame() : HeadlessGame(Options{}) {}
