@@ -49,6 +49,14 @@ int HeadlessGame::RunTicks(int ticks) {
   return TicksSoFar() - start;
 }
 
+bool HeadlessGame::RunUntil(const std::function<bool()>& done, int maxTicks) {
+  for (int i = 0; i < maxTicks; ++i) {
+    if (RunTicks(1) != 1) return done();
+    if (done()) return true;
+  }
+  return false;
+}
+
 void HeadlessGame::Pump(int turns) {
   for (int i = 0; i < turns; ++i) {
     if (!ProcessMessages(*form_)) break;

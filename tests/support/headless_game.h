@@ -2,6 +2,7 @@
 // A whole game on the headless platform, for scenario tests: build it, script keys and the
 // mouse, run ticks, read the frame, the files and what was asked of the desktop.
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -37,6 +38,8 @@ class HeadlessGame {
   // Turns the message loop until `ticks` timer ticks have run (or the loop ended, or
   // a generous number of idle turns passed). Returns the ticks that ran.
   int RunTicks(int ticks);
+  // Runs ticks until `done` holds after one of them, at most `maxTicks`; true when it held.
+  bool RunUntil(const std::function<bool()>& done, int maxTicks);
   // Turns of the message loop without requiring ticks (events only, when the timer is off).
   void Pump(int turns = 1);
   int TicksSoFar() const { return platform_.input->ReadCount(); }
