@@ -772,10 +772,10 @@ void DrawEmblem(PictureSet& set) {
     FillLit(cr, Hex(0x2a3a6a), 8, 4, 124, 132, 3, 0.45);
     cairo_save(cr);
     cairo_translate(cr, c, 62);
-    for (double a : {-0.6, 0.6}) {
+    for (double a : {-0.95, 0.95}) {
       cairo_save(cr);
       cairo_rotate(cr, a);
-      cairo_scale(cr, 2.4, 3.2);
+      cairo_scale(cr, 2.2, 3.4);
       PaintEmblem(cr, Emblem::Rockets, 0, 0, 1);
       cairo_restore(cr);
     }
@@ -784,6 +784,17 @@ void DrawEmblem(PictureSet& set) {
     cairo_translate(cr, c - 20, 30);
     PaintVehicle(cr, PlayerCar(1), 40, 72);
     cairo_restore(cr);
+    // Three stars over the car.
+    for (int i = -1; i <= 1; ++i) {
+      const double sx = c + i * 22, sy = 20 + std::abs(i) * 4;
+      cairo_new_path(cr);
+      for (int k = 0; k < 10; ++k) {
+        const double r = k % 2 ? 2.6 : 6.2, a = -M_PI / 2 + k * M_PI / 5;
+        cairo_line_to(cr, sx + r * std::cos(a), sy + r * std::sin(a));
+      }
+      cairo_close_path(cr);
+      FillLit(cr, palette::kBanner, sx - 6, sy - 6, 12, 12, 1.2, 0.4);
+    }
     RoundedRect(cr, 10, 92, 120, 26, 5);
     FillLit(cr, palette::kMenuOrange, 10, 92, 120, 26, 2, 0.35);
     HeavyText(cr, "VONTRA", c, 113, 21, Align::Centre, false, 2);
