@@ -56,6 +56,8 @@ struct ShellState {
   TExplosion* GunFireSprite = nullptr;
   TExplosion* MicroExplosion = nullptr;
   TExplosion* BigExplosion = nullptr;
+  // BigExplosion's frame position at the car's previous move: a smaller one means it wrapped.
+  double LastBigExplosionPos = 0;
 
   // The input states as read at the start of this tick.
   InputStateSet InputStates;

@@ -1,0 +1,246 @@
+// The car's weapons and bonuses: what it carries, how it fires, where its shots leave it and how
+// its guns and muzzle flashes are drawn over it.
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "app/mform.h"
+#include "assets/picture_collection.h"
+#include "player/bullets.h"
+#include "player/explosion.h"
+#include "player/my_car_sprite.h"
+#include "player/race_context.h"
+#include "road/wall_sprite.h"
+
+namespace vontra {
+namespace {
+
+constexpr double kAngleUnit = 2.0 * std::numbers::pi / 256.0;
+
+TMountPoint MountPoint(double cx, double cy, int32_t heading, double d, int32_t ax, int32_t ay) {
+  return {cx + d * std::sin((heading + ax) * kAngleUnit),
+          cy - d * std::cos((heading + ay) * kAngleUnit)};
+}
+
+}  // namespace
+
+void TMyCarSprite::UpdateMountPoints() {
+  const double cx = X + Width / 2.0;
+  const double cy = Y + Height / 2.0;
+  MgTopMuzzle = MountPoint(cx, cy, Heading, 28, 0, 0);
+  MgLeftMuzzle = MountPoint(cx, cy, Heading, 30, -35, -35);
+  MgRightMuzzle = MountPoint(cx, cy, Heading, 32, 35, 37);
+  RocketTopLaunch = MountPoint(cx, cy, Heading, -6, 0, 0);
+  RocketLeftLaunch = MountPoint(cx, cy, Heading, 41, -25, -25);
+  RocketRightLaunch = MountPoint(cx, cy, Heading, 43, 25, 25);
+}
+
+void TMyCarSprite::GiveBasicGun() {
+  HasGun = true;
+  Ammo = 999;
+  ReloadTimeMs = 100;
+  ReloadMs = 100;
+}
+
+void TMyCarSprite::GiveBonus(int32_t code) {
+  RacePlaySound(form_, "Bonus");
+  if (code != kBonusTurbo && code != kBonusShield && code != kBonusRepair) {
+    HasGun = HasTwinGuns = HasRocket = HasTwinRockets = HasMegaBomb = false;
+  }
+  switch (code) {
+    case kBonusGun:
+      GiveBasicGun();
+      break;
+    case kBonusTurbo:
+      TurboMs = 10000;
+      if (!HasTurbo) {
+        MaxSpeed = kTurboMaxSpeed;
+        Acceleration *= 2;
+        Deceleration *= 2;
+      }
+      HasTurbo = true;
+      break;
+    case kBonusShield:
+      HasShield = true;
+      ShieldMs = 10000;
+      break;
+    case kBonusTwinGuns:
+      HasTwinGuns = true;
+      Ammo = 30;
+      ReloadTimeMs = ReloadMs = 100;
+      break;
+    case kBonusRocket:
+      HasRocket = true;
+      Ammo = 20;
+      ReloadTimeMs = ReloadMs = 200;
+      break;
+    case kBonusTwinRockets:
+      HasTwinRockets = true;
+      Ammo = 20;
+      ReloadTimeMs = ReloadMs = 200;
+      break;
+    case kBonusMegaBomb:
+      HasMegaBomb = true;
+      Ammo = 1;
+      ReloadTimeMs = 1000;
+      ReloadMs = 0;
+      MegaBombCooldownMs = 0;
+      break;
+    case kBonusRepair:
+      Energy = std::min(Energy + 50, 100);
+      break;
+    default:
+      break;
+  }
+}
+
+void TMyCarSprite::LoseBonus(int32_t code, bool withSound) {
+  if (withSound) RacePlaySound(form_, "BonusLost");
+  switch (code) {
+    case kBonusGun:
+      HasGun = false;
+      Firing = false;
+      RaceStopSound(form_, "Shot");
+      Ammo = 0;
+      break;
+    case kBonusTurbo:
+      HasTurbo = false;
+      MaxSpeed = kCarMaxSpeed;
+      Acceleration /= 2;
+      Deceleration /= 2;
+      if (Speed > kCarMaxSpeed) {
+        SpeedMode = -3;
+        TargetSpeed = kCarMaxSpeed;
+      }
+      break;
+    case kBonusShield:
+      HasShield = false;
+      break;
+    case kBonusTwinGuns:
+      HasTwinGuns = false;
+      Firing = false;
+      RaceStopSound(form_, "Shot");
+      Ammo = 0;
+      break;
+    case kBonusRocket:
+      HasRocket = false;
+      Firing = false;
+      Ammo = 0;
+      break;
+    case kBonusTwinRockets:
+      HasTwinRockets = false;
+      Firing = false;
+      Ammo = 0;
+      break;
+    case kBonusMegaBomb:
+      HasMegaBomb = false;
+      Firing = false;
+      RaceStopSound(form_, "Shot");
+      Ammo = 0;
+      break;
+    default:
+      break;
+  }
+  if (!HasTwinGuns && !HasRocket && !HasTwinRockets && !HasMegaBomb) GiveBasicGun();
+}
+
+void TMyCarSprite::LoseAllBonuses() {
+  if (HasTurbo) LoseBonus(kBonusTurbo, false);
+  if (HasShield) LoseBonus(kBonusShield, false);
+  if (HasTwinGuns) LoseBonus(kBonusTwinGuns, false);
+  if (HasRocket) LoseBonus(kBonusRocket, false);
+  if (HasTwinRockets) LoseBonus(kBonusTwinRockets, false);
+  if (HasMegaBomb) LoseBonus(kBonusMegaBomb, false);
+}
+
+void TMyCarSprite::Fire() {
+  ReloadMs = ReloadTimeMs;
+  TBullets* pool = form_.PlayerBullets;
+  const double speed = Step + 40;
+  auto shoot = [&](int32_t kind, const TMountPoint& p) {
+    if (pool) pool->AddShot(Heading, kind, p.X - 3, p.Y - 3, speed, 0);
+  };
+  if (HasGun) shoot(kShotMachineGun, MgTopMuzzle);
+  if (HasTwinGuns) {
+    shoot(kShotShell, MgLeftMuzzle);
+    shoot(kShotShell, MgRightMuzzle);
+  }
+  if (HasRocket) {
+    RacePlaySound(form_, "ShotR");
+    shoot(kShotRocket, RocketTopLaunch);
+  }
+  if (HasTwinRockets) {
+    RacePlaySound(form_, "ShotR");
+    shoot(kShotRocket, RocketLeftLaunch);
+    shoot(kShotRocket, RocketRightLaunch);
+  }
+  if (HasMegaBomb) MegaBombBlast();
+  if (!HasGun) Ammo -= 1;
+  if (Ammo <= 0) {
+    if (HasTwinGuns) LoseBonus(kBonusTwinGuns, false);
+    if (HasRocket) LoseBonus(kBonusRocket, false);
+    if (HasTwinRockets) LoseBonus(kBonusTwinRockets, false);
+    if (HasMegaBomb) LoseBonus(kBonusMegaBomb, false);
+  }
+}
+
+void TMyCarSprite::MegaBombBlast() {
+  for (int s = 1; s <= kRoadObjectSlots; ++s) {
+    if (!form_.RoadObjectUsed[s]) continue;
+    TWallSprite* o = form_.RoadObjects[s];
+    if (!o || !o->IsCar || o->Wrecked) continue;
+    AddScore(static_cast<uint16_t>(o->ScoreValue));
+    o->ExplosionClass = 3;
+    o->Wreck();
+  }
+}
+
+void TMyCarSprite::ApplyFiringControls(bool fireHeld) {
+  if (fireHeld) {
+    if (HasMegaBomb) MegaBombHeld = true;
+    if (MegaBombCooldownMs <= 0 && State == 0 && !Finished && !Firing && HasShootingWeapon()) {
+      if (HasGun || HasTwinGuns) RacePlaySound(form_, "Shot");
+      Firing = true;
+    }
+  } else {
+    MegaBombHeld = false;
+    if (Firing) RaceStopSound(form_, "Shot");
+    Firing = false;
+  }
+}
+
+void TMyCarSprite::DrawWeaponOverlays(int32_t x0, int32_t y0) {
+  Surface& surface = *Engine()->DrawSurface;
+  auto draw = [&](const char* name, int32_t x, int32_t frame, double px, double py,
+                  int32_t angle) {
+    TPictureCollectionItem* item = RaceImage(form_, name);
+    item->DrawRotated(surface, x, y0, item->Width(), item->Height(), frame, px, py, angle);
+  };
+  // The launchers are always drawn one step off the car's heading.
+  const int32_t launcherAngle = Heading == 0 ? -1 : Heading;
+  if (HasGun) draw("MG_Top", x0, 0, 0.5, 0.7, Heading);
+  if (HasTwinGuns) {
+    draw("MG_Left", x0, 0, 3, 0.5, Heading);
+    draw("MG_Right", x0, 0, -2.18, 0.5, Heading);
+  }
+  if (HasRocket) draw("R_Top", x0, 0, 0.5, -0.4, launcherAngle);
+  if (HasTwinRockets) {
+    draw("R_Left", x0, 0, 2.5, 1.4, launcherAngle);
+    draw("R_Right", x0, 0, -1.55, 1.4, launcherAngle);
+  }
+  if (!Firing) return;
+  const int32_t fx = Trunc(CentreX - 1);
+  const int32_t frame = form_.GunFireSprite ? Trunc(form_.GunFireSprite->FramePos) : 0;
+  if (HasGun) draw("GunFire", fx, frame, 0.49, 0.85, Heading);
+  if (HasTwinGuns) {
+    draw("GunFire", fx, frame, 0.84, 0.7, Heading);
+    draw("GunFire", fx, frame, 0.12, 0.7, Heading);
+  }
+  if (HasRocket) draw("GunFire", fx, frame, 0.49, 0.3, Heading);
+  if (HasTwinRockets) {
+    draw("GunFire", fx, frame, 0.85, 0.95, Heading);
+    draw("GunFire", fx, frame, 0.12, 0.95, Heading);
+  }
+}
+
+}  // namespace vontra

@@ -1,0 +1,326 @@
+#include "player/my_car_sprite.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "app/mform.h"
+#include "app/race_events.h"
+#include "assets/picture_collection.h"
+#include "player/explosion.h"
+#include "player/lanes.h"
+#include "player/race_context.h"
+
+namespace vontra {
+namespace {
+
+struct CarModel {
+  const char* Image;
+  const char* TurboOverlay;
+};
+
+// The models differ only in their pictures.
+constexpr CarModel kModels[5] = {
+    {"Car1", "CarEngineRed"},  // unused index 0: a bad model number falls back to car 1
+    {"Car1", "CarEngineRed"},
+    {"Car2", "CarEngineBlue"},
+    {"Car3", "CarEngineRed"},
+    {"Car4", "CarEngineYellow"},
+};
+constexpr double kModelAcceleration = 0.03;
+constexpr double kModelDeceleration = 0.04;
+
+const CarModel& ModelOf(uint8_t model) { return kModels[model <= 4 ? model : 0]; }
+
+constexpr double kAngleUnit = 2.0 * std::numbers::pi / 256.0;
+constexpr double kRoadLeft = 167.0;
+constexpr double kRoadRight = 620.0;
+
+}  // namespace
+
+TMyCarSprite::TMyCarSprite(TMForm& form, uint8_t model)
+    : TImageSprite(SpriteRoot(form)), form_(form) {
+  Model = model;
+  TPictureCollectionItem* image = RaceImage(form, ModelOf(model).Image);
+  AssignImage(image);
+  FramePos = 0;
+  FirstFrame = 0;
+  FrameCount = image->PatternCount();
+  LoopFrames = false;
+  FrameSpeed = 0;
+
+  ResetDrivingConstants();
+  SpeedMode = 0;
+  ModeTimerMs = 0;
+  TargetSpeed = 0;
+
+  X = PickLane8(form.Random, 0);
+  Y = 555 - Height;
+  SetZ(4);
+  CentreX = X + Width / 2.0;
+  CentreY = Y + Height / 2.0;
+
+  SteerLeftInput = SteerRightInput = AccelerateInput = false;
+  Firing = false;
+  MegaBombHeld = false;
+  MegaBombCooldownMs = 0;
+  Energy = 100;
+  HasGun = true;
+  Ammo = 999;
+  ReloadTimeMs = 100;
+  ReloadMs = 100;
+}
+
+void TMyCarSprite::ResetDrivingConstants() {
+  MaxSpeed = kCarMaxSpeed;
+  Acceleration = kModelAcceleration;
+  Deceleration = kModelDeceleration;
+}
+
+void TMyCarSprite::Accelerate() {
+  if (!ControlsOn) return;
+  if (State != 2 && Speed < MaxSpeed) Speed += Acceleration * form_.SpeedFactor;
+}
+
+void TMyCarSprite::Brake() {
+  if (!ControlsOn) return;
+  if (Speed < 0.1) {
+    Speed = 0;
+  } else {
+    Speed -= Deceleration * form_.SpeedFactor;
+  }
+}
+
+void TMyCarSprite::SteerLeft() {
+  if (!ControlsOn) return;
+  if (Speed != 0) Lateral = std::max(-Speed / 4.0, -4.0);
+}
+
+void TMyCarSprite::SteerRight() {
+  if (!ControlsOn) return;
+  if (Speed != 0) Lateral = std::min(Speed / 4.0, 4.0);
+}
+
+void TMyCarSprite::SpeedUp() {
+  if (!ControlsOn) return;
+  Speed += 3 * Acceleration * form_.SpeedFactor;
+  if (Speed > MaxSpeed) Speed = MaxSpeed;
+}
+
+void TMyCarSprite::SlowDown() {
+  if (!ControlsOn) return;
+  if (3 * Deceleration > Speed) {
+    Speed = 0;
+  } else {
+    Speed -= 3 * Deceleration * form_.SpeedFactor;
+  }
+}
+
+void TMyCarSprite::AddScore(uint16_t points) { form_.Score += points; }
+
+void TMyCarSprite::TakeDamage(int32_t amount) {
+  Energy -= HasShield ? amount / 2 + 1 : amount;
+  if (Energy <= 0) DestroyCar();
+}
+
+void TMyCarSprite::DestroyCar() {
+  if (State == 1 || State == 2) return;
+  LoseAllBonuses();
+  RaceStopSound(form_, "WallExplosion");
+  RacePlaySound(form_, "PlayerExplosion");
+  Speed = Lateral = Step = 0;
+  SpeedMode = 0;
+  State = 1;
+  ControlsOn = false;
+  if (TExplosion* blast = form_.BigExplosion) {
+    blast->X = X;
+    blast->Y = CentreY - blast->Height / 2.0;
+    blast->Visible = true;
+    blast->FramePos = 0;
+  }
+  form_.LastBigExplosionPos = 0;
+  Visible = false;
+  DeathCycles = 2;
+  if (form_.Lives > 0) form_.Lives -= 1;
+  Shown = false;
+  Energy = 100;
+  StartShake(form_);
+}
+
+void TMyCarSprite::Respawn() {
+  State = 0;
+  Energy = 100;
+  Visible = true;
+  ControlsOn = true;
+  X = 177 + form_.Random.Next(432 - Width);
+  Heading = 0;
+  if (form_.BigExplosion) form_.BigExplosion->Visible = false;
+}
+
+void TMyCarSprite::MoveSelf(int32_t elapsedMs) {
+  TImageSprite::MoveSelf(elapsedMs);
+  UpdateMountPoints();
+
+  TExplosion* blast = form_.BigExplosion;
+  if (blast && blast->Visible) {
+    if (blast->FramePos < form_.LastBigExplosionPos) DeathCycles -= 1;
+    form_.LastBigExplosionPos = blast->FramePos;
+  }
+
+  // Firing clock: one volley per ReloadTimeMs while a fire key is held.
+  if (MegaBombCooldownMs > 0) {
+    MegaBombCooldownMs -= form_.FrameTimeMs;
+  } else if (ReloadMs > 0) {
+    ReloadMs -= form_.FrameTimeMs;
+  } else {
+    if (HasShootingWeapon() && Firing && State == 0) Fire();
+    if (HasMegaBomb && MegaBombHeld && State == 0) {
+      Fire();
+      MegaBombCooldownMs = 500;
+    }
+  }
+
+  if (HasTurbo) {
+    if (TurboMs <= 0) {
+      LoseBonus(kBonusTurbo, true);
+    } else {
+      TurboMs -= form_.FrameTimeMs;
+    }
+  }
+  if (HasShield) {
+    if (ShieldMs <= 0) {
+      LoseBonus(kBonusShield, true);
+    } else {
+      ShieldMs -= form_.FrameTimeMs;
+    }
+  }
+  if (!HasAnyWeapon()) GiveBonus(kBonusGun);
+
+  if (AccelerateInput && SpeedMode != -5) Accelerate();
+
+  if (State == 0 || (State == 2 && Speed > 0)) {
+    if (SteerLeftInput && Heading <= 0) {
+      SteerLeft();
+    } else if (SteerRightInput && Heading >= 0) {
+      SteerRight();
+    } else if (SpeedMode != 2 && SpeedMode != -2) {
+      Lateral = 0;
+    }
+  }
+
+  if (State == 1) {
+    if (DeathCycles == 1 && blast) {
+      // The second cycle of the explosion plays at the car's bottom edge.
+      blast->Y = Y + (Height - blast->Height);
+    } else if (DeathCycles == 0) {
+      if (form_.Lives == 0) {
+        if (blast) blast->Visible = false;
+        // Past zero, so that the game ends once even if the car is moved again.
+        DeathCycles = -1;
+        GameOver(form_);
+      } else {
+        Respawn();
+      }
+    }
+  }
+
+  if (State == 0 && !Shown) {
+    Visible = true;
+    if (blast) blast->Visible = false;
+    Shown = true;
+  }
+
+  CentreX = X + Width / 2.0;
+  CentreY = Y + Height / 2.0;
+  Step = Speed * form_.SpeedFactor;
+  X += Lateral * form_.SpeedFactor;
+  const double s = std::sin(Heading * kAngleUnit) * Height / 3.0;
+  if (X + Width >= kRoadRight - s) X = kRoadRight - s - Width;
+  if (X <= kRoadLeft - s) X = kRoadLeft - s;
+  Distance += Step * 0.25;
+  form_.SpawnDistance += Step;
+
+  if (SpeedMode == 0 && Finished) {
+    Speed = 0;
+    ControlsOn = false;
+    Stopped = true;
+  }
+
+  switch (SpeedMode) {
+    case -5:
+      ModeTimerMs -= form_.FrameTimeMs;
+      if (Speed > TargetSpeed) {
+        Brake();
+      } else if (ModeTimerMs <= 0) {
+        SpeedMode = 0;
+      }
+      break;
+    case -4:
+      if (Speed < TargetSpeed) {
+        SpeedUp();
+      } else {
+        SpeedMode = 0;
+      }
+      break;
+    case -3:
+      if (Speed > TargetSpeed) {
+        SlowDown();
+      } else {
+        SpeedMode = 0;
+      }
+      break;
+    case -2:
+    case 2:
+      if (Speed > TargetSpeed) {
+        SlowDown();
+      } else {
+        Speed = TargetSpeed;
+      }
+      if (ModeTimerMs > 0) {
+        ModeTimerMs -= form_.FrameTimeMs;
+        if (SpeedMode == -2) {
+          SteerLeft();
+        } else {
+          SteerRight();
+        }
+      }
+      if (Speed == TargetSpeed && ModeTimerMs <= 0) SpeedMode = 0;
+      break;
+    default:
+      break;
+  }
+}
+
+void TMyCarSprite::DrawSelf() {
+  Surface* surface = Engine() ? Engine()->DrawSurface : nullptr;
+  if (!surface || !Image) return;
+  const int32_t x0 = Trunc(CentreX);
+  const int32_t y0 = Trunc(CentreY);
+  Image->DrawRotated(*surface, x0, y0, Width, Height, 0, 0.5, 0.5, Heading);
+  if (HasTurbo) {
+    TPictureCollectionItem* overlay = RaceImage(form_, ModelOf(Model).TurboOverlay);
+    overlay->DrawRotated(*surface, x0, y0, overlay->Width(), overlay->Height(), 0, 0.5, 0.0,
+                         Heading);
+    if (State == 0 && (AccelerateInput || Speed > kCarMaxSpeed)) {
+      TPictureCollectionItem* flame = RaceImage(form_, "EngineFire");
+      const int32_t frame = form_.EngineFireSprite ? Trunc(form_.EngineFireSprite->FramePos) : 0;
+      const int32_t fx = Trunc(CentreX - 2);
+      flame->DrawRotated(*surface, fx, y0, flame->Width(), flame->Height(), frame, 0.75, 0.03,
+                         Heading);
+      flame->DrawRotated(*surface, fx, y0, flame->Width(), flame->Height(), frame, 0.18, 0.03,
+                         Heading);
+    }
+  }
+  DrawWeaponOverlays(x0, y0);
+  DrawEnergyGauge();
+}
+
+void TMyCarSprite::DrawEnergyGauge() {
+  Surface* surface = Engine()->DrawSurface;
+  const int32_t blocks = RoundHalfEven((100 - Energy) * 4.2 * 0.1);
+  if (blocks <= 0) return;
+  TPictureCollectionItem* cell = RaceImage(form_, "EnergyBarSmall");
+  for (int32_t i = 1; i <= blocks; ++i) cell->Draw(*surface, 605 - 10 * i, 590, 0);
+}
+
+}  // namespace vontra

@@ -1,0 +1,203 @@
+#include "road/wall_sprite.h"
+
+#include <algorithm>
+
+#include "app/mform.h"
+#include "assets/picture_collection.h"
+#include "player/lanes.h"
+#include "player/my_car_sprite.h"
+#include "player/race_context.h"
+#include "road/wall_kinds.h"
+
+namespace vontra {
+namespace {
+
+constexpr double kSpawnY = -220;
+constexpr double kLeftVerge = 125;
+constexpr double kRightVerge = 620;
+
+}  // namespace
+
+TWallSprite::TWallSprite(TMForm& form, uint8_t kind, int32_t slot)
+    : TImageSprite(SpriteRoot(form)), form_(form) {
+  Slot = slot;
+  Kind = kind;
+  const WallKindInfo& info = WallKind(kind);
+  ShotProof = info.ShotProof;
+  ExplosionClass = info.ExplosionClass;
+  RandomSideX = info.Placement == WallPlacement::kVerge;
+  Side = info.Side;
+  Animated = info.Group == WallGroup::kBonus;
+  HitPoints = info.HitPoints;
+  SameDirection = info.SameDirection;
+  if (info.Group == WallGroup::kFinish) SetZ(2);
+  switch (info.Placement) {
+    case WallPlacement::kLane8:
+      // A traffic car picks its lane with its other start values.
+      if (info.Group != WallGroup::kCar) X = PickLane8(form.Random, info.LaneBase);
+      break;
+    case WallPlacement::kLane4:
+      X = PickLane4(form.Random, info.LaneBase);
+      break;
+    case WallPlacement::kFixed:
+      X = info.FixedX;
+      break;
+    default:
+      break;
+  }
+  if (info.Group == WallGroup::kCar) SetCarStartValues();
+  ScoreValue = HitPoints;
+  BurstShotsLeft = ShotTimerMs = BurstTimerMs = 0;
+  SetImageByName(info.Image);
+  if (RandomSideX) PlaceOnVerge();
+  Y = kSpawnY;
+  if (Z() == 0) SetZ(2);
+  Overlaps = kind != kFinishLineKind && TouchesOtherObject();
+  if (Animated) {
+    FramePos = 0;
+    AnimRate = 5;
+    LoopFrames = true;
+    FrameCount = Image ? Image->PatternCount() : 0;
+  }
+}
+
+TWallSprite::~TWallSprite() {
+  if (Slot >= 1 && Slot <= kRoadObjectSlots && form_.RoadObjects[Slot] == this) {
+    form_.RoadObjects[Slot] = nullptr;
+  }
+  if (Slot >= 1 && Slot <= kRoadObjectSlots) form_.RoadObjectUsed[Slot] = false;
+}
+
+void TWallSprite::SetImageByName(std::string_view name) { AssignImage(RaceImage(form_, name)); }
+
+void TWallSprite::PlaceOnVerge() {
+  bool left = Side == 2;
+  if (Side == 0) left = form_.Random.Next(2) == 0;
+  if (left) {
+    X = kLeftVerge + form_.Random.Next(37 - Width);
+  } else {
+    X = kRightVerge + form_.Random.Next(42 - Width);
+  }
+}
+
+bool TWallSprite::TouchesOtherObject() const {
+  // Edges included: a shared edge or corner counts as touching.
+  for (int32_t s = 1; s <= kRoadObjectSlots; ++s) {
+    if (s == Slot || !form_.RoadObjectUsed[s]) continue;
+    const TWallSprite* o = form_.RoadObjects[s];
+    if (!o) continue;
+    if (X <= o->X + o->Width && o->X <= X + Width && Y <= o->Y + o->Height &&
+        o->Y <= Y + Height) {
+      return true;
+    }
+  }
+  return false;
+}
+
+void TWallSprite::MoveSelf(int32_t elapsedMs) {
+  TImageSprite::MoveSelf(elapsedMs);
+  if (FramePos >= FrameCount - 0.5) FramePos = 0;
+  FrameSpeed = 1.0 * form_.SpeedFactor * AnimRate * (1.0 / std::max(form_.FrameTimeMs, 1)) / 100;
+  CheckCollisions();
+  if (Kind == kFinishLineKind) form_.FinishY = Y;
+  if (IsCar) {
+    MoveCar();
+  } else {
+    const double step = form_.PlayerCar ? form_.PlayerCar->Step : 0.0;
+    Y += step * 1.0 * 0.5 * 0.5;
+  }
+}
+
+void TWallSprite::DrawSelf() {
+  Surface* surface = Engine() ? Engine()->DrawSurface : nullptr;
+  if (!surface || !Image) return;
+  Image->Draw(*surface, RoundHalfEven(X), RoundHalfEven(Y), Trunc(FramePos));
+  if (IsCar && !Wrecked) DrawCarWeapon();
+}
+
+void TWallSprite::Wreck() {
+  if (form_.PlayerCar && form_.PlayerCar->State == 0) RacePlaySound(form_, "WallExplosion");
+  const int32_t w0 = Width;
+  const int32_t h0 = Height;
+  static constexpr const char* kExplosions[4] = {nullptr, "ExplosionSmall", "ExplosionBig",
+                                                 "BombExplosion"};
+  if (ExplosionClass >= 1 && ExplosionClass <= 3) SetImageByName(kExplosions[ExplosionClass]);
+  if (Image) {
+    Width = Image->Width();
+    Height = Image->Height();
+  }
+  // The explosion stays centred on the object.
+  X += (w0 - Width) / 2.0;
+  Y += (h0 - Height) / 2.0;
+  FrameCount = Image ? Image->PatternCount() : 0;
+  LoopFrames = false;
+  AnimRate = 25;
+  FramePos = 0;
+  OwnSpeed = 0;
+  LateralSpeed = 0;
+  Wrecked = true;
+}
+
+void TWallSprite::CollideWith(TSprite& other, bool& /*done*/) {
+  TMyCarSprite* car = form_.PlayerCar;
+  if (car && &other == car) {
+    if (!Wrecked && !car->Finished) ContactWithPlayer();
+    return;
+  }
+  auto* o = dynamic_cast<TWallSprite*>(&other);
+  if (!o || Wrecked || o->Wrecked || !IsCar) return;
+  // A traffic car crashing into another car or into a wall wrecks both.
+  if (o->IsCar || o->Kind == kWallSmallKind) {
+    o->Wreck();
+    Wreck();
+  }
+}
+
+void TWallSprite::ContactWithPlayer() {
+  TMyCarSprite& car = *form_.PlayerCar;
+  const WallKindInfo& info = WallKind(Kind);
+  if (info.Group == WallGroup::kBonus) {
+    car.GiveBonus(info.Bonus);
+    Collected = true;
+    return;
+  }
+  if (IsCar) {
+    Ram();
+    return;
+  }
+  switch (Kind) {
+    case 8:  // crack
+      CollisionEnabled = false;
+      car.SpeedMode = -3;
+      car.TargetSpeed = 0.75 * car.Speed;
+      break;
+    case 9:  // water
+      RacePlaySound(form_, "Water");
+      CollisionEnabled = false;
+      car.SpeedMode = form_.Random.Next(2) == 0 ? -2 : 2;
+      car.ModeTimerMs = 700;
+      car.TargetSpeed = car.Speed > 25.0 / 7.0 ? car.Speed - 25.0 / 7.0 : 0.0;
+      break;
+    case 10:  // stones
+      CollisionEnabled = false;
+      car.SpeedMode = -3;
+      car.TargetSpeed = 0.5 * car.Speed;
+      break;
+    case 11:
+    case 12:  // spikes
+      RacePlaySound(form_, "Spike");
+      CollisionEnabled = false;
+      car.SpeedMode = -5;
+      car.TargetSpeed = 25.0 / 7.0;
+      car.ModeTimerMs = 5000;
+      break;
+    case kWallSmallKind:
+      Wreck();
+      car.DestroyCar();
+      break;
+    default:
+      break;
+  }
+}
+
+}  // namespace vontra

@@ -1,0 +1,65 @@
+#pragma once
+// A road object: bonus, obstacle, roadside decoration, traffic car or finish line. It comes down
+// the road in one of the 30 road-object slots, probes the tree for what it touches and reacts.
+#include <cstdint>
+#include <string_view>
+
+#include "sprites/image_sprite.h"
+
+namespace vontra {
+
+class TMForm;
+
+class TWallSprite : public TImageSprite {
+ public:
+  // Builds the object of `kind` for road-object slot `slot` (1..30).
+  TWallSprite(TMForm& form, uint8_t kind, int32_t slot);
+  // Frees its slot.
+  ~TWallSprite() override;
+
+  void CollideWith(TSprite& other, bool& done) override;
+  void DrawSelf() override;
+  void MoveSelf(int32_t elapsedMs) override;
+
+  void Wreck();
+  void SetImageByName(std::string_view name);
+  // One trigger of a traffic car's weapon.
+  void FireWeapon();
+
+  int32_t Slot = 0;
+  uint8_t Kind = 0;
+  bool Collected = false;
+  int32_t ExplosionClass = 0;  // 1 small, 2 big, 3 bomb, 0 none
+  int32_t AnimRate = 0;
+  int32_t HitPoints = 0;
+  bool Wrecked = false;
+  bool ShotProof = false;
+  bool RandomSideX = false;
+  uint8_t Side = 0;
+  bool Overlaps = false;
+  bool Animated = false;
+  int32_t ScoreValue = 0;
+  bool IsCar = false;
+  bool SameDirection = false;
+  int32_t BurstShotsLeft = 0;
+  int32_t ShotTimerMs = 0;
+  int32_t BurstTimerMs = 0;
+  int32_t Weapon = 0;
+  double LateralSpeed = 0;
+  double OwnSpeed = 0;
+  int32_t LaneTimerMs = 0;
+
+ private:
+  void PlaceOnVerge();
+  bool TouchesOtherObject() const;
+  void ContactWithPlayer();
+  // Traffic cars.
+  void SetCarStartValues();
+  void MoveCar();
+  void DrawCarWeapon();
+  void Ram();
+
+  TMForm& form_;
+};
+
+}  // namespace vontra

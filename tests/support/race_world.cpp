@@ -1,0 +1,296 @@
+#include "support/race_world.h"
+
+#include <algorithm>
+#include <cmath>
+#include <set>
+#include <sstream>
+
+#include <gtest/gtest.h>
+
+#include "assets/picture_collection.h"
+#include "player/bullets.h"
+#include "player/explosion.h"
+#include "player/my_car_sprite.h"
+#include "road/spawner.h"
+#include "road/wall_sprite.h"
+#include "sprites/sprite_engine.h"
+
+namespace vontra {
+namespace {
+
+struct ImageSpec {
+  std::string Name;
+  int Width;
+  int Height;
+  int Frames;
+};
+
+std::vector<ImageSpec> RaceImageSpecs() {
+  std::vector<ImageSpec> specs = {
+      {"Car1", 40, 72, 1},          {"Car2", 40, 72, 1},
+      {"Car3", 42, 70, 1},          {"Car4", 38, 74, 1},
+      {"CarEngineRed", 20, 36, 1},  {"CarEngineBlue", 20, 36, 1},
+      {"CarEngineYellow", 20, 36, 1}, {"EngineFire", 24, 40, 5},
+      {"GunFire", 12, 14, 4},       {"EnergyBarSmall", 9, 7, 1},
+      {"Crack", 48, 24, 1},         {"WaterSmall", 44, 28, 1},
+      {"StonesSmall", 48, 30, 1},   {"SpikesBig", 110, 24, 1},
+      {"SpikesSmall", 48, 20, 1},   {"WallSmall", 52, 28, 1},
+      {"FenseLeft", 24, 60, 1},     {"FenseRight", 24, 60, 1},
+      {"SignLeftBlue", 26, 40, 1},  {"SignLeftRed", 26, 40, 1},
+      {"SignRightBlue", 30, 40, 1}, {"SignRightRed", 30, 40, 1},
+      {"BushLeft", 36, 40, 1},      {"BushRight", 36, 40, 1},
+      {"CarLeft", 38, 70, 1},       {"CarRight", 38, 70, 1},
+      {"FinishLine", 453, 24, 1},   {"ExplosionSmall", 48, 48, 14},
+      {"ExplosionBig", 64, 64, 14}, {"BombExplosion", 96, 96, 14},
+      {"ExplosionMicro", 16, 16, 4}, {"BulletMGMy", 4, 8, 1},
+      {"BulletMGMonster", 4, 8, 1}, {"BulletG", 4, 8, 1},
+      {"Rocket", 5, 10, 1},         {"BulletExplosion", 12, 12, 17},
+      {"RocketExplosion", 20, 20, 17},
+  };
+  for (const char* name : {"Gun", "Engine", "Shield", "Energy", "Gun2", "Rockets", "Rockets2",
+                           "MegaBomb"}) {
+    specs.push_back({name, 32, 32, 8});
+  }
+  for (const char* name : {"MG_Top", "MG_Left", "MG_Right", "MG_Top_I", "MG_Left_I", "MG_Right_I"}) {
+    specs.push_back({name, 8, 20, 1});
+  }
+  for (const char* name : {"R_Top", "R_Left", "R_Right", "R_Top_I", "R_Left_I", "R_Right_I"}) {
+    specs.push_back({name, 8, 22, 1});
+  }
+  // Traffic vehicles of varied sizes, both directions alike.
+  for (int model = 5; model <= 20; ++model) {
+    const int w = 40 + (model % 4) * 4;
+    const int h = 70 + (model % 5) * 8;
+    specs.push_back({"Car" + std::to_string(model), w, h, 1});
+    specs.push_back({"Car" + std::to_string(model) + "_Inv", w, h, 1});
+  }
+  return specs;
+}
+
+HeadlessOptions PlatformOptions(const RaceWorld::Options& options) {
+  HeadlessOptions platform;
+  platform.FrameRate = options.FrameRate;
+  platform.Seed = options.Seed;
+  return platform;
+}
+
+int CountBelow(const TSprite& sprite) {
+  int n = 0;
+  for (const TSprite* child : sprite.Children()) n += 1 + CountBelow(*child);
+  return n;
+}
+
+}  // namespace
+
+void FillRaceImages(TPictureCollection& list) {
+  uint32_t colour = 0x204080;
+  for (const ImageSpec& spec : RaceImageSpecs()) {
+    TPictureCollectionItem& item = list.Add();
+    item.SetName(spec.Name);
+    item.Picture.Width = spec.Width * spec.Frames;
+    item.Picture.Height = spec.Height;
+    // Never pure black, which is the colour key.
+    colour = (colour * 1103515245u + 12345u) & 0xFFFFFF;
+    item.Picture.Pixels.assign(static_cast<size_t>(item.Picture.Width) * spec.Height,
+                               colour | 0x101010);
+    item.PatternWidth = spec.Width;
+    item.PatternHeight = spec.Height;
+    item.Prepare();
+  }
+}
+
+RaceWorld::RaceWorld(const Options& options)
+    : options_(options),
+      platform_(MakeHeadlessPlatform(PlatformOptions(options))),
+      surface_(kDisplayWidth, kDisplayHeight) {
+  form_ = std::make_unique<TMForm>(platform_.platform);
+  TMForm& form = *form_;
+  form.Routines.PlaySound = [this](TMForm&, const std::string& name) { sounds_.push_back(name); };
+  form.Routines.OpenMessageWindow = [this](TMForm& f, int kind) {
+    windows_.push_back(kind);
+    f.WindowKind = static_cast<uint8_t>(kind);
+  };
+  form.Random.Seed(options.Seed);
+  form.MDXImageList3 = std::make_unique<TPictureCollection>();
+  FillRaceImages(*form.MDXImageList3);
+  form.MDXSpriteEngine->Root().AttachSurface(&surface_);
+  SetFrameRate(options.FrameRate);
+  form.ScreenState = 1;
+
+  // Created in the order the race setup creates them, so they move in that order.
+  form.PlayerCar = new TMyCarSprite(form, options.Model);
+  form.PlayerCar->ControlsOn = true;
+  form.PlayerBullets = new TBullets(form);
+  TMyCarSprite& car = *form.PlayerCar;
+  form.EngineFireSprite = new TExplosion(form, "EngineFire", std::trunc(car.X), std::trunc(car.Y));
+  form.EngineFireSprite->X = car.CentreX - form.EngineFireSprite->Width / 2.0;
+  form.EngineFireSprite->Y = car.CentreY + 41;
+  form.EngineFireSprite->Rate = 50;
+  form.EngineFireSprite->SetZ(6);
+  form.GunFireSprite = new TExplosion(form, "GunFire", std::trunc(car.X), std::trunc(car.Y));
+  form.GunFireSprite->X = car.X;
+  form.GunFireSprite->Y = car.Y;
+  form.GunFireSprite->Rate = 55;
+  form.GunFireSprite->SetZ(7);
+  form.MicroExplosion = new TExplosion(form, "ExplosionMicro", 400, 300);
+  form.BigExplosion = new TExplosion(form, "ExplosionBig", 400, 300);
+  form.BigExplosion->Rate = 25;
+  form.BigExplosion->SetZ(6);
+  form.Lives = options.Lives;
+  form.Score = 0;
+  StartLevel(options.Level);
+}
+
+RaceWorld::~RaceWorld() {
+  TMForm& form = *form_;
+  FreeAllRoadObjects(form);
+  delete form.PlayerCar;
+  delete form.PlayerBullets;
+  delete form.EngineFireSprite;
+  delete form.GunFireSprite;
+  delete form.MicroExplosion;
+  delete form.BigExplosion;
+  form.PlayerCar = nullptr;
+  form.PlayerBullets = nullptr;
+  form.EngineFireSprite = form.GunFireSprite = form.MicroExplosion = form.BigExplosion = nullptr;
+}
+
+TMyCarSprite& RaceWorld::Car() { return *form_->PlayerCar; }
+TBullets& RaceWorld::Bullets() { return *form_->PlayerBullets; }
+TExplosion& RaceWorld::BigExplosion() { return *form_->BigExplosion; }
+
+void RaceWorld::SetFrameRate(int rate) {
+  TMForm& form = *form_;
+  form.FrameRate = rate;
+  form.FrameTimeMs = static_cast<int32_t>(std::nearbyint(1000.0 / rate));
+  form.SpeedFactor = 85.0 / rate;
+}
+
+void RaceWorld::StartLevel(int32_t level) {
+  TMForm& form = *form_;
+  TMyCarSprite& car = Car();
+  car.FinishSpawned = car.Finished = car.Stopped = false;
+  if (form.Level != 0) car.LoseAllBonuses();
+  form.Level = level;
+  car.State = 0;
+  form.SpawnDistance = 0;
+  form.SpawnCount = 0;
+  car.ResetDrivingConstants();
+  car.Heading = 0;
+  car.Speed = car.Distance = car.TargetSpeed = car.ModeTimerMs = 0;
+  car.SpeedMode = 0;
+  car.ControlsOn = true;
+  car.SetZ(4);
+  FreeAllRoadObjects(form);
+  form.FinishY = -100;
+  ComputeSpawnWeights(form, level);
+  Bullets().FreeAllShots();
+}
+
+void RaceWorld::MovePass() { form_->MDXSpriteEngine->Move(form_->FrameTimeMs); }
+
+bool RaceWorld::Step(const RaceControls& controls) {
+  TMForm& form = *form_;
+  TMyCarSprite& car = Car();
+  ++frames_;
+  if (form.WindowKind == 0) {
+    MovePass();
+    if (options_.Draw) {
+      surface_.Fill(0);
+      form.MDXSpriteEngine->Root().DrawAll();
+    }
+    if (car.Stopped) {
+      ++racesFinished_;
+      StartLevel(form.Level + 1);
+    }
+    if (car.Y < form.FinishY && !car.Finished) {
+      car.State = 2;
+      car.SpeedMode = -3;
+      car.TargetSpeed = 0;
+      car.Finished = true;
+      car.Firing = false;
+    }
+    if (!car.HasTurbo) car.TurboMs = 100000;
+    if (!car.HasShield) car.ShieldMs = 100000;
+    car.AccelerateInput = controls.Accelerate;
+    if (controls.Brake) car.Brake();
+    car.SteerLeftInput = controls.Left;
+    car.SteerRightInput = controls.Right;
+    car.ApplyFiringControls(controls.Fire);
+    if (options_.Spawn) {
+      SpawnerTick(form);
+      PurgeRoadObjects(form);
+    }
+  }
+  const std::string problem = CheckBookkeeping();
+  if (!problem.empty()) {
+    ADD_FAILURE_AT(__FILE__, __LINE__) << "frame " << frames_ << ": " << problem;
+    return false;
+  }
+  return true;
+}
+
+bool RaceWorld::Run(int frames, const RaceControls& controls) {
+  for (int i = 0; i < frames; ++i) {
+    if (!Step(controls)) return false;
+  }
+  return true;
+}
+
+TWallSprite* RaceWorld::Place(uint8_t kind, double x, double y) {
+  TMForm& form = *form_;
+  int32_t slot = 1;
+  while (slot <= kRoadObjectSlots && form.RoadObjectUsed[slot]) ++slot;
+  if (slot > kRoadObjectSlots) return nullptr;
+  form.RoadObjectUsed[slot] = true;
+  auto* object = new TWallSprite(form, kind, slot);
+  form.RoadObjects[slot] = object;
+  object->X = x;
+  object->Y = y;
+  return object;
+}
+
+std::string RaceWorld::CheckBookkeeping() const {
+  const TMForm& form = *form_;
+  std::ostringstream out;
+  std::set<const TWallSprite*> seen;
+  const TSpriteEngine& root = form.MDXSpriteEngine->Root();
+  for (int32_t s = 1; s <= kRoadObjectSlots; ++s) {
+    const TWallSprite* o = form.RoadObjects[s];
+    if (form.RoadObjectUsed[s] != (o != nullptr)) {
+      out << "slot " << s << " used " << form.RoadObjectUsed[s] << " but object " << o << "; ";
+      continue;
+    }
+    if (!o) continue;
+    if (o->Slot != s) out << "slot " << s << " holds the object of slot " << o->Slot << "; ";
+    if (o->Parent() != &root) out << "slot " << s << " object is not in the tree; ";
+    if (!seen.insert(o).second) out << "slot " << s << " repeats an object; ";
+  }
+  const int inTree = CountBelow(root);
+  if (root.SpriteCount != inTree) {
+    out << "SpriteCount " << root.SpriteCount << " but " << inTree << " sprites in the tree; ";
+  }
+  const TBullets& pool = *form.PlayerBullets;
+  for (int32_t i = 1; i <= kShotSlots; ++i) {
+    if (!pool.Active[i]) continue;
+    if (pool.Kind[i] < 0 || pool.Kind[i] > 2) out << "shot " << i << " kind " << pool.Kind[i];
+    if (pool.Owner[i] > 1) out << "shot " << i << " owner " << int(pool.Owner[i]) << "; ";
+    if (pool.Target[i] < -1 || pool.Target[i] > kRoadObjectSlots) {
+      out << "shot " << i << " target " << pool.Target[i] << "; ";
+    }
+    if (pool.Target[i] == 0 && pool.Blast[i] != 0) out << "flying shot " << i << " has a blast; ";
+    if (pool.Target[i] != 0 && !(pool.Blast[i] >= 0 && pool.Blast[i] < 17)) {
+      out << "shot " << i << " blast " << pool.Blast[i] << "; ";
+    }
+  }
+  const TMyCarSprite& car = *form.PlayerCar;
+  if (car.X < 167 || car.X + car.Width > 620) out << "car at x " << car.X << "; ";
+  if (car.Energy > 100) out << "car energy " << car.Energy << "; ";
+  return out.str();
+}
+
+int RaceWorld::SoundCount(const std::string& name) const {
+  return static_cast<int>(std::count(sounds_.begin(), sounds_.end(), name));
+}
+
+}  // namespace vontra
