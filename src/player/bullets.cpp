@@ -20,7 +20,9 @@ bool PointInBox(double x, double y, const Box& box) {
 
 }  // namespace
 
-int32_t ShotDamage(int32_t kind) { return kind == kShotRocket ? 21 : 11; }
+int32_t ShotDamage(int32_t kind) {
+  return kind == kShotRocket ? 21 : 11;
+}
 
 TBullets::TBullets(TMForm& form) : TImageSprite(SpriteRoot(form)), form_(form) {
   AssignImage(RaceImage(form, "BulletMGMy"));
@@ -85,8 +87,7 @@ void TBullets::MoveSelf(int32_t elapsedMs) {
     HitPlayerCar(i);
     if (Target[i] != 0) continue;
     if (Owner[i] == 0) HitRoadObjects(i);
-    if (Target[i] == 0 &&
-        !(110 < ShotX[i] && ShotX[i] < 665 && -10 < ShotY[i] && ShotY[i] < 600)) {
+    if (Target[i] == 0 && !(110 < ShotX[i] && ShotX[i] < 665 && -10 < ShotY[i] && ShotY[i] < 600)) {
       FreeShot(i);
     }
   }
@@ -147,8 +148,8 @@ void TBullets::DrawSelf() {
       }
       const char* name =
           Kind[i] == kShotShell ? "BulletG" : (Owner[i] == 0 ? "BulletMGMy" : "BulletMGMonster");
-      RaceImage(form_, name)->Draw(*surface, RoundHalfEven(ShotX[i]), RoundHalfEven(ShotY[i]),
-                                   frame);
+      RaceImage(form_, name)
+          ->Draw(*surface, RoundHalfEven(ShotX[i]), RoundHalfEven(ShotY[i]), frame);
       continue;
     }
     double tx = 0;
@@ -164,8 +165,8 @@ void TBullets::DrawSelf() {
       ty = form_.RoadObjects[Target[i]]->Y;
     }
     const char* name = Kind[i] == kShotRocket ? "RocketExplosion" : "BulletExplosion";
-    RaceImage(form_, name)->Draw(*surface, RoundHalfEven(tx + ShotX[i]),
-                                 RoundHalfEven(ty + ShotY[i]), frame);
+    RaceImage(form_, name)
+        ->Draw(*surface, RoundHalfEven(tx + ShotX[i]), RoundHalfEven(ty + ShotY[i]), frame);
   }
 }
 

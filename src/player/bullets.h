@@ -12,7 +12,7 @@ class TMForm;
 constexpr int kShotSlots = 30;
 
 enum ShotKind : int32_t {
-  kShotShell = 0,       // light shell of the twin guns
+  kShotShell = 0,  // light shell of the twin guns
   kShotRocket = 1,
   kShotMachineGun = 2,  // machine-gun bullet
 };

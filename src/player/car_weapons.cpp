@@ -211,8 +211,7 @@ void TMyCarSprite::ApplyFiringControls(bool fireHeld) {
 
 void TMyCarSprite::DrawWeaponOverlays(int32_t x0, int32_t y0) {
   Surface& surface = *Engine()->DrawSurface;
-  auto draw = [&](const char* name, int32_t x, int32_t frame, double px, double py,
-                  int32_t angle) {
+  auto draw = [&](const char* name, int32_t x, int32_t frame, double px, double py, int32_t angle) {
     TPictureCollectionItem* item = RaceImage(form_, name);
     item->DrawRotated(surface, x, y0, item->Width(), item->Height(), frame, px, py, angle);
   };

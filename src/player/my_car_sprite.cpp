@@ -22,15 +22,15 @@ struct CarModel {
 // The models differ only in their pictures.
 constexpr CarModel kModels[5] = {
     {"Car1", "CarEngineRed"},  // unused index 0: a bad model number falls back to car 1
-    {"Car1", "CarEngineRed"},
-    {"Car2", "CarEngineBlue"},
-    {"Car3", "CarEngineRed"},
-    {"Car4", "CarEngineYellow"},
+    {"Car1", "CarEngineRed"}, {"Car2", "CarEngineBlue"},
+    {"Car3", "CarEngineRed"}, {"Car4", "CarEngineYellow"},
 };
 constexpr double kModelAcceleration = 0.03;
 constexpr double kModelDeceleration = 0.04;
 
-const CarModel& ModelOf(uint8_t model) { return kModels[model <= 4 ? model : 0]; }
+const CarModel& ModelOf(uint8_t model) {
+  return kModels[model <= 4 ? model : 0];
+}
 
 constexpr double kAngleUnit = 2.0 * std::numbers::pi / 256.0;
 constexpr double kRoadLeft = 167.0;
@@ -116,7 +116,9 @@ void TMyCarSprite::SlowDown() {
   }
 }
 
-void TMyCarSprite::AddScore(uint16_t points) { form_.Score += points; }
+void TMyCarSprite::AddScore(uint16_t points) {
+  form_.Score += points;
+}
 
 void TMyCarSprite::TakeDamage(int32_t amount) {
   Energy -= HasShield ? amount / 2 + 1 : amount;

@@ -7,7 +7,9 @@
 
 namespace vontra {
 
-TSprite* SpriteRoot(TMForm& form) { return &form.MDXSpriteEngine->Root(); }
+TSprite* SpriteRoot(TMForm& form) {
+  return &form.MDXSpriteEngine->Root();
+}
 
 TPictureCollectionItem* RaceImage(TMForm& form, std::string_view name) {
   return &form.MDXImageList3->Find(name);
@@ -17,6 +19,8 @@ void RacePlaySound(TMForm& form, std::string_view name) {
   if (form.Routines.PlaySound) form.Routines.PlaySound(form, std::string(name));
 }
 
-void RaceStopSound(TMForm& form, std::string_view name) { StopSound(form, std::string(name)); }
+void RaceStopSound(TMForm& form, std::string_view name) {
+  StopSound(form, name);
+}
 
 }  // namespace vontra

@@ -18,6 +18,8 @@ void RacePlaySound(TMForm& form, std::string_view name);
 void RaceStopSound(TMForm& form, std::string_view name);
 
 // Truncation toward zero, as the drawing offsets and firing positions use it.
-inline int32_t Trunc(double v) { return static_cast<int32_t>(v); }
+inline int32_t Trunc(double v) {
+  return static_cast<int32_t>(v);
+}
 
 }  // namespace vontra

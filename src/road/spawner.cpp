@@ -10,10 +10,10 @@ namespace {
 
 // Spawn indices 1..24: kinds 0..23 (bonuses, obstacles, roadside).
 constexpr double kBaseWeights[25] = {
-    0,                                                        // unused
-    0.0,  0.05, 0.05, 0.08, 0.05, 0.05, 0.025, 0.025,         // bonuses; no "Gun"
-    0.05, 0.05, 0.3,  0.0,  0.05, 0.05,                       // obstacles; no "SpikesBig"
-    0.1,  0.02, 0.05, 0.1,  0.1,  0.1,  0.1,   0.1,  0.1, 0.1,  // roadside
+    0,                                                           // unused
+    0.0,  0.05, 0.05, 0.08, 0.05, 0.05, 0.025, 0.025,            // bonuses; no "Gun"
+    0.05, 0.05, 0.3,  0.0,  0.05, 0.05,                          // obstacles; no "SpikesBig"
+    0.1,  0.02, 0.05, 0.1,  0.1,  0.1,  0.1,   0.1,   0.1, 0.1,  // roadside
 };
 constexpr double kSameDirectionWeight = 0.005;
 constexpr double kOncomingWeight = 0.02;
@@ -24,7 +24,9 @@ constexpr int32_t kFirstTrafficIndex = 25;
 
 }  // namespace
 
-int32_t TrackLength(int32_t race) { return 15000 + 13000 * ((race - 1) / 2); }
+int32_t TrackLength(int32_t race) {
+  return 15000 + 13000 * ((race - 1) / 2);
+}
 
 double SpawnBaseWeight(int32_t index) {
   if (index < 1 || index > kSpawnIndices) return 0;
@@ -101,8 +103,8 @@ void PurgeRoadObjects(TMForm& form) {
     TWallSprite* o = form.RoadObjects[s];
     const double a = o->FramePos;
     const double n = o->FrameCount;
-    const bool done = (a >= n - 1 && !o->CollisionEnabled && a > 0) || o->Y > 1000 ||
-                      o->Y < -800 || o->Collected || (o->Wrecked && a >= n - 1);
+    const bool done = (a >= n - 1 && !o->CollisionEnabled && a > 0) || o->Y > 1000 || o->Y < -800 ||
+                      o->Collected || (o->Wrecked && a >= n - 1);
     if (done) delete o;
   }
 }

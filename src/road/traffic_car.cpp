@@ -21,7 +21,9 @@ constexpr int32_t kBurstPeriodMs = 3000;
 constexpr int32_t kShotPeriodMs = 400;
 
 // "Car6" and "Car12", in both directions, never carry a weapon.
-bool IsUnarmedModel(uint8_t kind) { return kind == 28 || kind == 29 || kind == 40 || kind == 41; }
+bool IsUnarmedModel(uint8_t kind) {
+  return kind == 28 || kind == 29 || kind == 40 || kind == 41;
+}
 
 }  // namespace
 

@@ -69,6 +69,8 @@ constexpr WallKindInfo kKinds[kWallKinds] = {
 
 }  // namespace
 
-const WallKindInfo& WallKind(uint8_t kind) { return kKinds[kind < kWallKinds ? kind : 24]; }
+const WallKindInfo& WallKind(uint8_t kind) {
+  return kKinds[kind < kWallKinds ? kind : 24];
+}
 
 }  // namespace vontra

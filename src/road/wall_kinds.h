@@ -9,10 +9,10 @@ enum class WallGroup : uint8_t { kNone, kBonus, kObstacle, kRoadside, kCar, kFin
 // How the creation X is found.
 enum class WallPlacement : uint8_t {
   kNone,
-  kLane8,      // PickLane8(LaneBase)
-  kLane4,      // PickLane4(LaneBase)
-  kVerge,      // a verge (Side 0 either, 2 left, 3 right)
-  kFixed,      // FixedX
+  kLane8,  // PickLane8(LaneBase)
+  kLane4,  // PickLane4(LaneBase)
+  kVerge,  // a verge (Side 0 either, 2 left, 3 right)
+  kFixed,  // FixedX
 };
 
 struct WallKindInfo {

@@ -68,7 +68,9 @@ TWallSprite::~TWallSprite() {
   if (Slot >= 1 && Slot <= kRoadObjectSlots) form_.RoadObjectUsed[Slot] = false;
 }
 
-void TWallSprite::SetImageByName(std::string_view name) { AssignImage(RaceImage(form_, name)); }
+void TWallSprite::SetImageByName(std::string_view name) {
+  AssignImage(RaceImage(form_, name));
+}
 
 void TWallSprite::PlaceOnVerge() {
   bool left = Side == 2;
@@ -86,8 +88,7 @@ bool TWallSprite::TouchesOtherObject() const {
     if (s == Slot || !form_.RoadObjectUsed[s]) continue;
     const TWallSprite* o = form_.RoadObjects[s];
     if (!o) continue;
-    if (X <= o->X + o->Width && o->X <= X + Width && Y <= o->Y + o->Height &&
-        o->Y <= Y + Height) {
+    if (X <= o->X + o->Width && o->X <= X + Width && Y <= o->Y + o->Height && o->Y <= Y + Height) {
       return true;
     }
   }

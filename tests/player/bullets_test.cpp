@@ -70,8 +70,8 @@ TEST(Bullets, LeaveOutsideTheRoadArea) {
     double x, y;
     bool kept;
   };
-  const Case cases[] = {{110, 300, false}, {110.5, 300, true}, {665, 300, false},
-                        {664.5, 300, true}, {300, -10, false}, {300, -9.5, true},
+  const Case cases[] = {{110, 300, false},  {110.5, 300, true}, {665, 300, false},
+                        {664.5, 300, true}, {300, -10, false},  {300, -9.5, true},
                         {300, 600, false},  {300, 599.5, true}};
   RaceWorld world(Quiet());
   for (const Case& c : cases) {
@@ -89,8 +89,8 @@ TEST(Bullets, HitTheBoxOfATrafficCarEdgesIncluded) {
     double dx, dy;  // from the car's top-left corner, in its width and height
     bool hit;
   };
-  const Case cases[] = {{0, 0.5, true},   {1, 0.5, true},     {0.5, 0, true},
-                        {0.5, 1, true},   {-0.01, 0.5, false}, {1.01, 0.5, false},
+  const Case cases[] = {{0, 0.5, true},      {1, 0.5, true},      {0.5, 0, true},
+                        {0.5, 1, true},      {-0.01, 0.5, false}, {1.01, 0.5, false},
                         {0.5, -0.01, false}, {0.5, 1.01, false}};
   for (const Case& c : cases) {
     RaceWorld world(Quiet());
@@ -109,12 +109,12 @@ TEST(Bullets, TrafficCarsAreWreckedByTheShotThatTakesTheirLastHitPoint) {
     std::vector<int32_t> shots;  // shot kinds, one per frame; the last one wrecks
   };
   const Case cases[] = {
-      {28, {kShotMachineGun}},                                  // 10 hit points
-      {26, {kShotMachineGun, kShotMachineGun}},                 // 20
-      {26, {kShotRocket}},                                      // 20
+      {28, {kShotMachineGun}},                                    // 10 hit points
+      {26, {kShotMachineGun, kShotMachineGun}},                   // 20
+      {26, {kShotRocket}},                                        // 20
       {36, {kShotMachineGun, kShotMachineGun, kShotMachineGun}},  // 30
-      {36, {kShotRocket, kShotMachineGun}},                     // 30
-      {36, {kShotShell, kShotShell, kShotShell}},               // 30
+      {36, {kShotRocket, kShotMachineGun}},                       // 30
+      {36, {kShotShell, kShotShell, kShotShell}},                 // 30
   };
   for (const Case& c : cases) {
     RaceWorld world(Quiet());
@@ -170,8 +170,10 @@ TEST(Bullets, TrafficShotsHitThePlayersCarThroughItsShield) {
     bool shield;
     int32_t energy;
   };
-  const Case cases[] = {{kShotMachineGun, false, 89}, {kShotMachineGun, true, 94},
-                        {kShotShell, true, 94},       {kShotRocket, false, 79},
+  const Case cases[] = {{kShotMachineGun, false, 89},
+                        {kShotMachineGun, true, 94},
+                        {kShotShell, true, 94},
+                        {kShotRocket, false, 79},
                         {kShotRocket, true, 89}};
   for (const Case& c : cases) {
     RaceWorld world(Quiet());

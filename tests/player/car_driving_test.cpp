@@ -37,8 +37,8 @@ TEST(CarDriving, SteeringFollowsSpeedUpToFourPixels) {
     double lateral;
   };
   const Case cases[] = {
-      {kCarMaxSpeed, true, -4.0}, {8.0, true, -2.0},   {0.0, true, 0.0},
-      {kCarMaxSpeed, false, 4.0}, {8.0, false, 2.0},   {kTurboMaxSpeed, false, 4.0},
+      {kCarMaxSpeed, true, -4.0}, {8.0, true, -2.0}, {0.0, true, 0.0},
+      {kCarMaxSpeed, false, 4.0}, {8.0, false, 2.0}, {kTurboMaxSpeed, false, 4.0},
       {2.0, false, 0.5},
   };
   RaceWorld world(Quiet());

@@ -22,8 +22,8 @@ TEST(CarLife, ShieldHalvesDamagePlusOne) {
     int32_t amount;
     int32_t cost;
   };
-  const Case cases[] = {{false, 11, 11}, {true, 11, 6}, {false, 21, 21}, {true, 21, 11},
-                        {true, 1, 1},    {true, 30, 16}};
+  const Case cases[] = {{false, 11, 11}, {true, 11, 6}, {false, 21, 21},
+                        {true, 21, 11},  {true, 1, 1},  {true, 30, 16}};
   RaceWorld world(Quiet());
   TMyCarSprite& car = world.Car();
   for (const Case& c : cases) {

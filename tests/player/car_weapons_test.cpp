@@ -39,8 +39,11 @@ TEST(CarWeapons, AWeaponBonusReplacesEveryOtherWeapon) {
   struct Ammo {
     int32_t code, ammo, reloadTime;
   };
-  const Ammo ammo[] = {{kBonusGun, 999, 100}, {kBonusTwinGuns, 30, 100}, {kBonusRocket, 20, 200},
-                       {kBonusTwinRockets, 20, 200}, {kBonusMegaBomb, 1, 1000}};
+  const Ammo ammo[] = {{kBonusGun, 999, 100},
+                       {kBonusTwinGuns, 30, 100},
+                       {kBonusRocket, 20, 200},
+                       {kBonusTwinRockets, 20, 200},
+                       {kBonusMegaBomb, 1, 1000}};
   RaceWorld world(Quiet());
   TMyCarSprite& car = world.Car();
   for (int32_t first : weapons) {
@@ -69,9 +72,8 @@ TEST(CarWeapons, SpecialWeaponsRunOutToTheBasicGunSilently) {
     int shotsPerVolley;
     int32_t reloadMs;
   };
-  const Case cases[] = {{kBonusTwinGuns, 30, 2, 100},
-                        {kBonusRocket, 20, 1, 200},
-                        {kBonusTwinRockets, 20, 2, 200}};
+  const Case cases[] = {
+      {kBonusTwinGuns, 30, 2, 100}, {kBonusRocket, 20, 1, 200}, {kBonusTwinRockets, 20, 2, 200}};
   for (int rate : {60, 85}) {
     for (const Case& c : cases) {
       RaceWorld world(Quiet(rate));

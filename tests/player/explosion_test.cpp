@@ -29,8 +29,9 @@ TEST(Explosion, AdvancesAboutPointEightyFiveRateFramesASecondAtAnyFrameRate) {
     double last = 0;
     for (int move = 0; move < c.frameRate; ++move) {
       blast.MoveSelf(e);
-      const double advanced = blast.FramePos >= last ? blast.FramePos - last
-                                                     : blast.FramePos + blast.FrameCount - 0.5 - last;
+      const double advanced = blast.FramePos >= last
+                                  ? blast.FramePos - last
+                                  : blast.FramePos + blast.FrameCount - 0.5 - last;
       if (move < 5) {
         EXPECT_NEAR(blast.FramePos - last, c.perMove, 1e-12) << c.frameRate;
       }

@@ -27,31 +27,50 @@ struct ImageSpec {
 
 std::vector<ImageSpec> RaceImageSpecs() {
   std::vector<ImageSpec> specs = {
-      {"Car1", 40, 72, 1},          {"Car2", 40, 72, 1},
-      {"Car3", 42, 70, 1},          {"Car4", 38, 74, 1},
-      {"CarEngineRed", 20, 36, 1},  {"CarEngineBlue", 20, 36, 1},
-      {"CarEngineYellow", 20, 36, 1}, {"EngineFire", 24, 40, 5},
-      {"GunFire", 12, 14, 4},       {"EnergyBarSmall", 9, 7, 1},
-      {"Crack", 48, 24, 1},         {"WaterSmall", 44, 28, 1},
-      {"StonesSmall", 48, 30, 1},   {"SpikesBig", 110, 24, 1},
-      {"SpikesSmall", 48, 20, 1},   {"WallSmall", 52, 28, 1},
-      {"FenseLeft", 24, 60, 1},     {"FenseRight", 24, 60, 1},
-      {"SignLeftBlue", 26, 40, 1},  {"SignLeftRed", 26, 40, 1},
-      {"SignRightBlue", 30, 40, 1}, {"SignRightRed", 30, 40, 1},
-      {"BushLeft", 36, 40, 1},      {"BushRight", 36, 40, 1},
-      {"CarLeft", 38, 70, 1},       {"CarRight", 38, 70, 1},
-      {"FinishLine", 453, 24, 1},   {"ExplosionSmall", 48, 48, 14},
-      {"ExplosionBig", 64, 64, 14}, {"BombExplosion", 96, 96, 14},
-      {"ExplosionMicro", 16, 16, 4}, {"BulletMGMy", 4, 8, 1},
-      {"BulletMGMonster", 4, 8, 1}, {"BulletG", 4, 8, 1},
-      {"Rocket", 5, 10, 1},         {"BulletExplosion", 12, 12, 17},
+      {"Car1", 40, 72, 1},
+      {"Car2", 40, 72, 1},
+      {"Car3", 42, 70, 1},
+      {"Car4", 38, 74, 1},
+      {"CarEngineRed", 20, 36, 1},
+      {"CarEngineBlue", 20, 36, 1},
+      {"CarEngineYellow", 20, 36, 1},
+      {"EngineFire", 24, 40, 5},
+      {"GunFire", 12, 14, 4},
+      {"EnergyBarSmall", 9, 7, 1},
+      {"Crack", 48, 24, 1},
+      {"WaterSmall", 44, 28, 1},
+      {"StonesSmall", 48, 30, 1},
+      {"SpikesBig", 110, 24, 1},
+      {"SpikesSmall", 48, 20, 1},
+      {"WallSmall", 52, 28, 1},
+      {"FenseLeft", 24, 60, 1},
+      {"FenseRight", 24, 60, 1},
+      {"SignLeftBlue", 26, 40, 1},
+      {"SignLeftRed", 26, 40, 1},
+      {"SignRightBlue", 30, 40, 1},
+      {"SignRightRed", 30, 40, 1},
+      {"BushLeft", 36, 40, 1},
+      {"BushRight", 36, 40, 1},
+      {"CarLeft", 38, 70, 1},
+      {"CarRight", 38, 70, 1},
+      {"FinishLine", 453, 24, 1},
+      {"ExplosionSmall", 48, 48, 14},
+      {"ExplosionBig", 64, 64, 14},
+      {"BombExplosion", 96, 96, 14},
+      {"ExplosionMicro", 16, 16, 4},
+      {"BulletMGMy", 4, 8, 1},
+      {"BulletMGMonster", 4, 8, 1},
+      {"BulletG", 4, 8, 1},
+      {"Rocket", 5, 10, 1},
+      {"BulletExplosion", 12, 12, 17},
       {"RocketExplosion", 20, 20, 17},
   };
-  for (const char* name : {"Gun", "Engine", "Shield", "Energy", "Gun2", "Rockets", "Rockets2",
-                           "MegaBomb"}) {
+  for (const char* name :
+       {"Gun", "Engine", "Shield", "Energy", "Gun2", "Rockets", "Rockets2", "MegaBomb"}) {
     specs.push_back({name, 32, 32, 8});
   }
-  for (const char* name : {"MG_Top", "MG_Left", "MG_Right", "MG_Top_I", "MG_Left_I", "MG_Right_I"}) {
+  for (const char* name :
+       {"MG_Top", "MG_Left", "MG_Right", "MG_Top_I", "MG_Left_I", "MG_Right_I"}) {
     specs.push_back({name, 8, 20, 1});
   }
   for (const char* name : {"R_Top", "R_Left", "R_Right", "R_Top_I", "R_Left_I", "R_Right_I"}) {
@@ -155,9 +174,15 @@ RaceWorld::~RaceWorld() {
   form.EngineFireSprite = form.GunFireSprite = form.MicroExplosion = form.BigExplosion = nullptr;
 }
 
-TMyCarSprite& RaceWorld::Car() { return *form_->PlayerCar; }
-TBullets& RaceWorld::Bullets() { return *form_->PlayerBullets; }
-TExplosion& RaceWorld::BigExplosion() { return *form_->BigExplosion; }
+TMyCarSprite& RaceWorld::Car() {
+  return *form_->PlayerCar;
+}
+TBullets& RaceWorld::Bullets() {
+  return *form_->PlayerBullets;
+}
+TExplosion& RaceWorld::BigExplosion() {
+  return *form_->BigExplosion;
+}
 
 void RaceWorld::SetFrameRate(int rate) {
   TMForm& form = *form_;
@@ -187,7 +212,9 @@ void RaceWorld::StartLevel(int32_t level) {
   Bullets().FreeAllShots();
 }
 
-void RaceWorld::MovePass() { form_->MDXSpriteEngine->Move(form_->FrameTimeMs); }
+void RaceWorld::MovePass() {
+  form_->MDXSpriteEngine->Move(form_->FrameTimeMs);
+}
 
 bool RaceWorld::Step(const RaceControls& controls) {
   TMForm& form = *form_;
@@ -222,6 +249,7 @@ bool RaceWorld::Step(const RaceControls& controls) {
       PurgeRoadObjects(form);
     }
   }
+  if (!options_.Check) return true;
   const std::string problem = CheckBookkeeping();
   if (!problem.empty()) {
     ADD_FAILURE_AT(__FILE__, __LINE__) << "frame " << frames_ << ": " << problem;

@@ -40,6 +40,8 @@ class RaceWorld {
     bool Draw = true;
     // Spawn and purge road objects at the end of each frame, as the race frame does.
     bool Spawn = true;
+    // Check the bookkeeping after every frame (benchmarks turn it off).
+    bool Check = true;
   };
 
   RaceWorld() : RaceWorld(Options{}) {}
