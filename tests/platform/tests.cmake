@@ -7,5 +7,6 @@ if(VONTRA_XVFB AND VONTRA_OPENBOX AND VONTRA_XDOTOOL AND VONTRA_XWININFO AND TAR
   add_test(NAME PlatformWindowUnderXvfb
            COMMAND ${CMAKE_SOURCE_DIR}/scripts/xvfb-run-game
                    ${CMAKE_CURRENT_LIST_DIR}/probe_under_xvfb.sh $<TARGET_FILE:platform-probe>)
-  set_tests_properties(PlatformWindowUnderXvfb PROPERTIES TIMEOUT 120)
+  # Slow, and the desktop's own libraries (Mesa, X) are not leak-checked: optimised build only.
+  set_tests_properties(PlatformWindowUnderXvfb PROPERTIES TIMEOUT 120 LABELS "slow;xvfb")
 endif()
