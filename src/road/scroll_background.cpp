@@ -1,0 +1,45 @@
+#include "road/scroll_background.h"
+
+#include "app/mform.h"
+#include "assets/picture_collection.h"
+#include "player/my_car_sprite.h"
+#include "sprites/sprite_engine.h"
+
+namespace vontra {
+
+namespace {
+constexpr int kRaceScreen = 1;
+}
+
+TScrollBackground::TScrollBackground(TMForm& form, std::string_view imageName)
+    : TBackgroundSprite(&form.MDXSpriteEngine->Root()), form_(form) {
+  SetMapSize(1, 1);
+  const auto& list = form.ScreenState == kRaceScreen ? form.MDXImageList3 : form.MDXImageList;
+  SetMapImage(&list->Find(imageName));
+  X = 0;
+  Y = 0;
+  SetZ(1);
+  Tile = true;
+}
+
+void TScrollBackground::MoveSelf(int32_t) {
+  if (form_.ScreenState != kRaceScreen || Image == nullptr) return;
+  const double step = form_.PlayerCar != nullptr ? form_.PlayerCar->Step : 0.0;
+  Y = Y + step * 1.0 * 0.5 * 0.5;
+  const double h = Image->Height();
+  // Equal to the height does not wrap.
+  if (Y > h) Y = Y - h;
+}
+
+void TScrollBackground::DrawSelf() {
+  TPictureCollectionItem* image = Image;
+  if (image == nullptr || Engine() == nullptr || Engine()->DrawSurface == nullptr) return;
+  Surface& dest = *Engine()->DrawSurface;
+  const double h = image->Height();
+  const int x = RoundHalfEven(X + form_.ShakeDX);
+  for (double offset : {-h, 0.0, h}) {
+    image->Draw(dest, x, RoundHalfEven(Y + offset + form_.ShakeDY), 0);
+  }
+}
+
+}  // namespace vontra
