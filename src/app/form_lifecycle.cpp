@@ -6,6 +6,7 @@
 #include "frontend/high_score_table.h"
 #include "persistence/high_score_check.h"
 #include "persistence/save_files.h"
+#include "road/scroll_background.h"
 
 namespace vontra {
 
@@ -22,7 +23,8 @@ void FormCreate(TMForm& form) {
   ApplyDisplayMode(form);
   form.PausePressed = form.PauseHeld = false;
   form.EscapePressed = form.EscapeHeld = false;
-  // The one background sprite ("MMBackground") is created here.
+  // The one background sprite: it lives as long as the window; screens only re-image it.
+  if (form.MDXImageList) form.Background = new TScrollBackground(form, "MMBackground");
   if (form.Routines.OpenMainMenu) form.Routines.OpenMainMenu(form, true, 0);
 }
 

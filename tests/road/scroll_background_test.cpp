@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "assets/asset_error.h"
+#include "player/my_car_sprite.h"
 #include "sprites/form_fixture.h"
+#include "support/headless_game.h"
 
 namespace vontra {
 namespace {
@@ -24,7 +26,9 @@ TPictureCollectionItem& AddStripes(TPictureCollection& list, const char* name, i
   return item;
 }
 
-uint16_t RowColor(int row) { return Rgb565(static_cast<uint8_t>(8 + row % 240), 0, 0x80); }
+uint16_t RowColor(int row) {
+  return Rgb565(static_cast<uint8_t>(8 + row % 240), 0, 0x80);
+}
 
 class ScrollBackground : public FormFixture {};
 
@@ -54,13 +58,55 @@ TEST_F(ScrollBackground, TakesItsPictureFromTheListOfTheCurrentScreen) {
   }
 }
 
+TEST_F(ScrollBackground, ScrollsAQuarterOfTheCarsStepAndWrapsOnlyPastTheHeight) {
+  AddFrames(*form.MDXImageList3, "Land", 540, 800, 1);
+  AddFrames(*form.MDXImageList3, "Car1", 40, 80, 1);
+  form.ScreenState = 1;
+  auto* bg = new TScrollBackground(form, "Land");
+  form.PlayerCar = new TMyCarSprite(form, 1);
+  struct Case {
+    double y, step, want;
+  };
+  const Case cases[] = {
+      {799.5, 4, 0.5},   // 800.5 wraps by the height
+      {799, 4, 800},     // exactly the height: no wrap
+      {800, 0.4, 0.1},   // a hair past it wraps
+      {0, 10, 2.5},      // a quarter of the step
+      {100, 0, 100},     // standing still
+      {795, 4000, 995},  // one wrap per frame only
+  };
+  for (const Case& c : cases) {
+    bg->Y = c.y;
+    form.PlayerCar->Step = c.step;
+    bg->MoveSelf(16);
+    EXPECT_NEAR(bg->Y, c.want, 1e-9) << c.y << " + " << c.step;
+  }
+  // The elapsed time plays no part: the car's step already holds the frame's speed.
+  bg->Y = 10;
+  form.PlayerCar->Step = 1000;
+  bg->MoveSelf(1000);
+  EXPECT_DOUBLE_EQ(bg->Y, 10 + 250);
+  // No car (between races): nothing moves.
+  delete form.PlayerCar;
+  form.PlayerCar = nullptr;
+  bg->MoveSelf(16);
+  EXPECT_DOUBLE_EQ(bg->Y, 260);
+}
+
 TEST_F(ScrollBackground, OutsideTheRaceTheBackdropStandsStill) {
   AddFrames(*form.MDXImageList, "MMBackground", 800, 600, 1);
+  AddFrames(*form.MDXImageList3, "Car1", 40, 80, 1);
   form.ScreenState = 0;
   auto* bg = new TScrollBackground(form, "MMBackground");
+  form.PlayerCar = new TMyCarSprite(form, 1);
+  form.PlayerCar->MoveEnabled = false;
+  form.PlayerCar->Step = 8;
   bg->Y = 12.5;
-  for (int i = 0; i < 5; ++i) form.MDXSpriteEngine->Move(20);
-  EXPECT_DOUBLE_EQ(bg->Y, 12.5);
+  for (int state : {0, 2, 3, 4, 8, -1}) {
+    form.ScreenState = state;
+    form.MDXSpriteEngine->Move(20);
+    EXPECT_DOUBLE_EQ(bg->Y, 12.5) << state;
+  }
 }
 
 TEST_F(ScrollBackground, DrawsThreeCopiesShiftedByTheShake) {
@@ -98,6 +144,20 @@ TEST_F(ScrollBackground, DrawsThreeCopiesShiftedByTheShake) {
   form.MDXSpriteEngine->Draw();
   EXPECT_EQ(Frame().At(124, 3), 0);
   EXPECT_EQ(Frame().At(124, 4), RowColor(0));
+}
+
+TEST(ScrollBackgroundAtStart, TheWindowCreatesTheMenuBackdropOnce) {
+  HeadlessGame game;
+  TMForm& form = game.Form();
+  if (!form.MDXImageList) {
+    form.MDXImageList = std::make_unique<TPictureCollection>();
+    AddFrames(*form.MDXImageList, "MMBackground", 800, 600, 1);
+  }
+  game.Create();
+  ASSERT_NE(form.Background, nullptr);
+  EXPECT_EQ(form.Background->Image, &form.MDXImageList->Find("MMBackground"));
+  EXPECT_EQ(form.Background->Z(), 1);
+  EXPECT_EQ(form.MDXSpriteEngine->Root().ChildAt(0), form.Background);
 }
 
 }  // namespace

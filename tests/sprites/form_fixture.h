@@ -24,18 +24,10 @@ class FormFixture : public ::testing::Test {
   TSpriteEngine& Root() { return form.MDXSpriteEngine->Root(); }
   Surface& Frame() { return headless.display->DrawSurface(); }
 
-  // With a sound card the tests can pull, so what the player would hear can be measured.
-  static HeadlessPlatform WithSoundCard(HeadlessAudioDevice*& device) {
-    HeadlessPlatform p = MakeHeadlessPlatform();
-    auto card = std::make_unique<HeadlessAudioDevice>();
-    device = card.get();
-    p.platform.audio = std::move(card);
-    return p;
-  }
-
-  HeadlessAudioDevice* soundCard = nullptr;
-  HeadlessPlatform headless = WithSoundCard(soundCard);
+  HeadlessPlatform headless = MakeHeadlessPlatform();
   TMForm form{headless.platform};
+  // A sound card the tests pull, so what the player would hear can be measured.
+  HeadlessAudioDevice* soundCard = headless.audio;
 };
 
 }  // namespace vontra
