@@ -2,6 +2,7 @@
 
 #include "app/frame_timer.h"
 #include "app/mform.h"
+#include "assets/picture_collection.h"
 
 namespace vontra {
 
@@ -37,6 +38,8 @@ void EnterFullScreenMode(TMForm& form) {
 }
 
 void MDXDrawInitialize(TMForm& form) {
+  if (form.MDXImageList) form.MDXImageList->Prepare();
+  if (form.MDXImageList3) form.MDXImageList3->Prepare();
   form.MDXTimer->SetEnabled(true);
 }
 

@@ -3,6 +3,8 @@
 #include "app/display_mode.h"
 #include "app/frame_timer.h"
 #include "app/mform.h"
+#include "assets/picture_collection.h"
+#include "assets/wave_collection.h"
 #include "frontend/high_score_table.h"
 #include "persistence/high_score_check.h"
 #include "persistence/save_files.h"
@@ -11,8 +13,12 @@
 namespace vontra {
 
 void FormCreate(TMForm& form) {
-  // Loading Data\Res\Res1.dxg, Res3.dxg and Sounds.dxw into the image and sound lists goes
-  // first, once the archives are readable.
+  form.MDXImageList = std::make_unique<TPictureCollection>(&form.MDXDraw);
+  form.MDXImageList3 = std::make_unique<TPictureCollection>(&form.MDXDraw);
+  form.MDXWaveList = std::make_unique<TWaveCollection>();
+  form.MDXImageList->LoadFromFile(*form.platform.files, "Data\\Res\\Res1.dxg");
+  form.MDXImageList3->LoadFromFile(*form.platform.files, "Data\\Res\\Res3.dxg");
+  form.MDXWaveList->LoadFromFile(*form.platform.files, "Data\\Res\\Sounds.dxw");
   form.ScreenState = -1;
   form.Random.Seed(form.platform.clock->RandomSeed());
   form.FrameTimeMs = 15;

@@ -36,6 +36,19 @@ struct FrontEndState {
   int32_t MenuEntryMode = 0;
   int32_t HelpPage = 0;
 
+  // The open sub-screen's own pictures (only one sub-screen is open at a time).
+  TCaptionSprite* SubScreenBackground = nullptr;
+  TCaptionSprite* HelpIcons[8] = {};
+  TCaptionSprite* CreditsPicture = nullptr;
+  TCaptionSprite* OptionLabels[4] = {};
+
+  // The open message window's frame, and the screen's buttons kept while a question is open.
+  TCaptionSprite* WindowFrame = nullptr;
+  int32_t SavedSelectedWidget = 0;
+  int32_t SavedFirstSelectable = 0;
+  int32_t SavedLastSelectable = 0;
+  int32_t SavedButtonCount = 0;
+
   bool MusicOn = true;
   bool SoundOn = true;
   std::string ExtraText;

@@ -2,6 +2,7 @@
 
 #include "audio/music.h"
 #include "audio/sound_effects.h"
+#include "frontend/widget_slots.h"
 
 namespace vontra {
 
@@ -25,7 +26,8 @@ ShellRoutines DefaultShellRoutines() {
   r.ExtraTextKey = ExtraTextKey;
   r.OpenMessageWindow = OpenMessageWindow;
   r.OpenMainMenu = OpenMainMenu;
-  // HoverScreen, HoverWindow: the menu widgets plug in here.
+  r.HoverScreen = HoverScreen;
+  r.HoverWindow = HoverWindow;
   r.PlaySound = [](TMForm& form, const std::string& name) { PlaySound(form, name); };
   return r;
 }

@@ -20,6 +20,8 @@ void HelpClick(TMForm& form);
 
 // Race.
 void RaceFrame(TMForm& form, int lagCount);
+// Builds the race for CarChoice and makes it the current screen.
+void StartRace(TMForm& form);
 
 // Options, high scores, car choice.
 void OptionsFrame(TMForm& form, int lagCount);

@@ -1,0 +1,42 @@
+#include "frontend/screen_parts.h"
+
+#include "app/frame_timer.h"
+#include "app/mform.h"
+#include "assets/picture_collection.h"
+#include "frontend/caption_sprite.h"
+#include "frontend/menu_button.h"
+#if __has_include("road/scroll_background.h")
+#include "road/scroll_background.h"
+#define VONTRA_HAS_SCROLL_BACKGROUND 1
+#endif
+
+namespace vontra {
+
+TCaptionSprite* NewCaption(TMForm& form, std::string_view image, double x, double y, int32_t z,
+                           bool visible, bool fromRaceImages) {
+  auto* caption = new TCaptionSprite(form, image, fromRaceImages);
+  caption->X = x;
+  caption->Y = y;
+  caption->SetZ(z);
+  caption->Visible = visible;
+  return caption;
+}
+
+void FreeSlot(TMForm& form, int slot) {
+  FreeSprite(form.WidgetSlots[slot]);
+}
+
+void SetBackdrop(TMForm& form, std::string_view image) {
+#ifdef VONTRA_HAS_SCROLL_BACKGROUND
+  if (form.Background) form.Background->SetMapImage(&form.MDXImageList->Find(image));
+#else
+  (void)form;
+  (void)image;
+#endif
+}
+
+void EnableFrameTimer(TMForm& form, bool enabled) {
+  if (form.MDXTimer) form.MDXTimer->SetEnabled(enabled);
+}
+
+}  // namespace vontra
