@@ -135,6 +135,7 @@ TEST(FrameTiming, TicksThatShowNothingArePacedToTheDisplay) {
   HeadlessGame::Options options;
   options.Platform.FrameRate = 50;
   HeadlessGame game(options);
+  game.Form().Routines.OpenMainMenu = nullptr;  // no screen opens
   game.Create();
   ASSERT_EQ(game.Form().ScreenState, -1);
   game.RunTicks(120);

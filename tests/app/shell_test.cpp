@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "app/display_mode.h"
 #include "app/form_lifecycle.h"
 #include "app/frame_timer.h"
@@ -180,8 +182,17 @@ TEST(ShutDown, OpensPlayLinkOnlyWhenPresentAndEndsTheLoop) {
   }
 }
 
+// The start-up reads the built archives, as the game finds them beside its executable.
+void LinkGameArchives(HeadlessPlatform& hp) {
+  namespace fs = std::filesystem;
+  const fs::path work = fs::path(hp.files->Root()) / "Data";
+  fs::create_directories(work);
+  fs::create_directory_symlink(fs::path(VONTRA_TEST_DATA_DIR) / "Res", work / "Res");
+}
+
 TEST(RunGame, LoopEndsOnQuitThenLauncherThenShutDown) {
   auto hp = MakeHeadlessPlatform();
+  LinkGameArchives(hp);
   ASSERT_TRUE(hp.files->WriteAtomic("fscommand\\qelvin.exe", {'M', 'Z'}));
   ASSERT_TRUE(hp.files->WriteAtomic("play.url", {'x'}));
   hp.events->Simple(PlatformEvent::Kind::Quit);
@@ -192,6 +203,7 @@ TEST(RunGame, LoopEndsOnQuitThenLauncherThenShutDown) {
 
 TEST(RunGame, NoLauncherNoLinkWhenAbsent) {
   auto hp = MakeHeadlessPlatform();
+  LinkGameArchives(hp);
   hp.events->Simple(PlatformEvent::Kind::Quit);
   EXPECT_EQ(RunGame(hp.platform), 0);
   EXPECT_TRUE(hp.shell->Opened().empty());
