@@ -6,6 +6,7 @@
 #include "assets/picture_collection.h"
 #include "assets/wave_collection.h"
 #include "frontend/high_score_table.h"
+#include "online/web_links.h"
 #include "persistence/high_score_check.h"
 #include "persistence/save_files.h"
 #include "road/scroll_background.h"
@@ -55,7 +56,7 @@ void FormMinimize(TMForm& form) {
 void ShutDown(TMForm& form) {
   SaveOptions(form);
   SaveHighScores(form);
-  if (form.platform.files->Exists("play.url")) form.platform.shell->Open("play.url");
+  OpenPlayLink(form);
   form.Terminated = true;
 }
 

@@ -169,16 +169,21 @@ TEST(MouseCursor, CounterLoopsForceVisibilityWhateverCameBefore) {
   EXPECT_TRUE(pointer.Visible());
 }
 
+// "play.url" is opened as the address it holds.
+const std::string kPlayAddress = "http://example.test/play";
+const std::string kPlayLinkText = "[InternetShortcut]\r\nURL=" + kPlayAddress + "\r\n";
+const std::vector<uint8_t> kPlayLink(kPlayLinkText.begin(), kPlayLinkText.end());
+
 TEST(ShutDown, OpensPlayLinkOnlyWhenPresentAndEndsTheLoop) {
   for (bool present : {false, true}) {
     HeadlessGame game;
     if (present) {
-      ASSERT_TRUE(game.Platform().files->WriteAtomic("play.url", {'x'}));
+      ASSERT_TRUE(game.Platform().files->WriteAtomic("play.url", kPlayLink));
     }
     ShutDown(game.Form());
     EXPECT_TRUE(game.Form().Terminated);
     EXPECT_EQ(game.Platform().shell->Opened(),
-              present ? std::vector<std::string>{"play.url"} : std::vector<std::string>{});
+              present ? std::vector<std::string>{kPlayAddress} : std::vector<std::string>{});
   }
 }
 
@@ -194,11 +199,11 @@ TEST(RunGame, LoopEndsOnQuitThenLauncherThenShutDown) {
   auto hp = MakeHeadlessPlatform();
   LinkGameArchives(hp);
   ASSERT_TRUE(hp.files->WriteAtomic("fscommand\\qelvin.exe", {'M', 'Z'}));
-  ASSERT_TRUE(hp.files->WriteAtomic("play.url", {'x'}));
+  ASSERT_TRUE(hp.files->WriteAtomic("play.url", kPlayLink));
   hp.events->Simple(PlatformEvent::Kind::Quit);
   EXPECT_EQ(RunGame(hp.platform), 0);
   EXPECT_EQ(hp.window->Caption(), "Vontra");
-  EXPECT_EQ(hp.shell->Opened(), (std::vector<std::string>{"fscommand/qelvin.exe", "play.url"}));
+  EXPECT_EQ(hp.shell->Opened(), (std::vector<std::string>{"fscommand/qelvin.exe", kPlayAddress}));
 }
 
 TEST(RunGame, NoLauncherNoLinkWhenAbsent) {

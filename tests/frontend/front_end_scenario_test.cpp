@@ -98,7 +98,7 @@ TEST(FrontEndScenario, MenuButtonsAndSubScreenSwitches) {
       {"options", {2}, 2, 0, ""},
       {"high scores", {3}, 3, 0, ""},
       {"help", {4}, 4, 0, ""},
-      {"more games from the menu", {5}, 0, 0, "moregames.url"},
+      {"more games from the menu", {5}, 0, 0, "http://more.test/games"},
       {"exit asks", {6}, 0, 9, ""},
       {"own button leaves car choice", {1, 1}, 0, 0, ""},
       {"own button leaves options", {2, 2}, 0, 0, ""},
@@ -114,6 +114,8 @@ TEST(FrontEndScenario, MenuButtonsAndSubScreenSwitches) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     HeadlessGame game;
+    const std::string link = "[InternetShortcut]\r\nURL=http://more.test/games\r\n";
+    ASSERT_TRUE(game.Platform().files->WriteAtomic("moregames.url", {link.begin(), link.end()}));
     StartAtMenu(game);
     for (int slot : c.clicks) ClickSlot(game, slot);
     TMForm& form = game.Form();
