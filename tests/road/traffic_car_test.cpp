@@ -1,0 +1,204 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "player/bullets.h"
+#include "player/my_car_sprite.h"
+#include "road/spawner.h"
+#include "road/wall_sprite.h"
+#include "support/race_world.h"
+
+namespace vontra {
+namespace {
+
+RaceWorld::Options Quiet(uint32_t seed = 1) {
+  RaceWorld::Options options;
+  options.Spawn = false;
+  options.Draw = false;
+  options.Seed = seed;
+  return options;
+}
+
+TEST(TrafficCar, StartValuesStayInTheirRanges) {
+  RaceWorld world(Quiet());
+  TMForm& form = world.Form();
+  std::set<int32_t> weapons;
+  for (int n = 0; n < 400; ++n) {
+    const uint8_t kind = static_cast<uint8_t>(26 + n % 32);
+    SpawnObject(form, kind);
+    const TWallSprite& o = *form.RoadObjects[1];
+    EXPECT_TRUE(o.IsCar);
+    EXPECT_EQ(o.ScoreValue, o.HitPoints);
+    if (o.SameDirection) {
+      EXPECT_GE(o.OwnSpeed, -87.0 / 14);
+      EXPECT_LE(o.OwnSpeed, -45.0 / 14);
+    } else {
+      EXPECT_GE(o.OwnSpeed, 30.0 / 14);
+      EXPECT_LE(o.OwnSpeed, 87.0 / 14);
+    }
+    const bool unarmed = kind == 28 || kind == 29 || kind == 40 || kind == 41;
+    if (unarmed) {
+      EXPECT_EQ(o.Weapon, 0) << int(kind);
+    } else {
+      weapons.insert(o.Weapon);
+    }
+    FreeAllRoadObjects(form);
+  }
+  EXPECT_EQ(weapons, (std::set<int32_t>{0, 1, 2, 3, 4}));
+}
+
+TEST(TrafficCar, LaneChangeEndsAtTheRoadEdge) {
+  RaceWorld world(Quiet());
+  TWallSprite& o = *world.Place(26, 170, 100);
+  o.Weapon = 0;
+  o.OwnSpeed = 0;
+  o.LateralSpeed = -15.0 / 14;
+  o.LaneTimerMs = 750;
+  for (int n = 0; n < 3; ++n) world.MovePass();
+  EXPECT_EQ(o.X, 167.0);
+  EXPECT_EQ(o.LateralSpeed, 0.0);
+  EXPECT_EQ(o.LaneTimerMs, 0);
+
+  o.X = 620 - o.Width - 1;
+  o.LateralSpeed = 15.0 / 14;
+  o.LaneTimerMs = 750;
+  world.MovePass();
+  world.MovePass();
+  EXPECT_EQ(o.X + o.Width, 620.0);
+  EXPECT_EQ(o.LaneTimerMs, 0);
+}
+
+TEST(TrafficCar, WreckedCarNeitherFiresNorChangesLaneButKeepsToTheRoad) {
+  RaceWorld world(Quiet());
+  TWallSprite& o = *world.Place(30, 100, 100);
+  o.Weapon = 1;
+  o.Wreck();
+  for (int n = 0; n < 400; ++n) {
+    world.MovePass();
+    EXPECT_EQ(o.LaneTimerMs, 0);
+    EXPECT_EQ(o.LateralSpeed, 0.0);
+  }
+  EXPECT_EQ(o.X, 167.0);
+  EXPECT_EQ(world.Bullets().ActiveCount(), 0);
+}
+
+TEST(TrafficCar, FiresBurstsOfTwoToFourEveryThreeSeconds) {
+  for (uint32_t seed = 1; seed <= 5; ++seed) {
+    RaceWorld world(Quiet(seed));
+    TWallSprite& o = *world.Place(26, 300, 150);
+    o.Weapon = 1;
+    o.OwnSpeed = 0;
+    TBullets& pool = world.Bullets();
+    std::vector<int> triggers;
+    for (int frame = 0; frame < 510; ++frame) {  // six seconds at 85 a second
+      pool.FreeAllShots();
+      o.X = 300;
+      world.MovePass();
+      if (pool.ActiveCount() > 0) triggers.push_back(frame);
+    }
+    ASSERT_FALSE(triggers.empty());
+    EXPECT_EQ(triggers[0], 0) << "the first burst starts at once";
+    std::vector<std::vector<int>> bursts;
+    for (size_t i = 0; i < triggers.size(); ++i) {
+      if (i == 0 || (triggers[i] - triggers[i - 1]) * 12 > 1000) bursts.emplace_back();
+      bursts.back().push_back(triggers[i]);
+    }
+    ASSERT_EQ(bursts.size(), 2u) << seed;
+    for (const auto& burst : bursts) {
+      EXPECT_GE(burst.size(), 2u);
+      EXPECT_LE(burst.size(), 4u);
+      for (size_t i = 1; i < burst.size(); ++i) {
+        EXPECT_GE((burst[i] - burst[i - 1]) * 12, 400);
+        EXPECT_LE((burst[i] - burst[i - 1]) * 12, 400 + 24);
+      }
+    }
+    // A burst starts every 3000 ms; the shot clock left from the last trigger still runs its
+    // 400 ms before the next burst's first shot.
+    EXPECT_NEAR((bursts[1][0] - bursts[0][0]) * 12, 3000 + 400, 24);
+  }
+}
+
+TEST(TrafficCar, WeaponsFireFromTheirMounts) {
+  struct Shot {
+    double x, y;
+  };
+  struct Case {
+    uint8_t kind;
+    int32_t weapon;
+    int32_t shotKind;
+    std::vector<Shot> shots;  // for a car at (300, 100)
+  };
+  // "Car5" is 44 x 70 and "Car5_Inv" the same.
+  const Case cases[] = {
+      {26, 1, kShotMachineGun, {{319, 117}}},
+      {27, 1, kShotMachineGun, {{319, 147}}},
+      {26, 2, kShotShell, {{337, 100}, {301, 100}}},
+      {27, 2, kShotShell, {{339, 154}, {299, 154}}},
+      {26, 3, kShotRocket, {{320, 98}}},
+      {27, 3, kShotRocket, {{318, 152}}},
+      {26, 4, kShotRocket, {{304, 79}, {337, 79}}},
+      {27, 4, kShotRocket, {{304, 165}, {337, 165}}},
+  };
+  for (const Case& c : cases) {
+    RaceWorld world(Quiet());
+    TWallSprite& o = *world.Place(c.kind, 300, 100);
+    ASSERT_EQ(o.Width, 44);
+    ASSERT_EQ(o.Height, 70);
+    o.Weapon = c.weapon;
+    o.FireWeapon();
+    const TBullets& pool = world.Bullets();
+    ASSERT_EQ(pool.ActiveCount(), static_cast<int>(c.shots.size()));
+    for (size_t i = 0; i < c.shots.size(); ++i) {
+      const int slot = static_cast<int>(i) + 1;
+      EXPECT_EQ(pool.ShotX[slot], c.shots[i].x) << int(c.kind) << " weapon " << c.weapon;
+      EXPECT_EQ(pool.ShotY[slot], c.shots[i].y) << int(c.kind) << " weapon " << c.weapon;
+      EXPECT_EQ(pool.Kind[slot], c.shotKind);
+      EXPECT_EQ(pool.Owner[slot], 1);
+      EXPECT_EQ(pool.Speed[slot], o.SameDirection ? o.OwnSpeed + 40 : o.OwnSpeed - 40);
+    }
+  }
+}
+
+TEST(TrafficCar, RammingTradesEnergyAgainstHitPoints) {
+  struct Case {
+    int32_t energy;
+    uint8_t kind;  // 36: 30 hit points
+    bool shield;
+    bool wrecked;
+    int32_t hitPointsLeft;
+    int32_t energyLeft;  // 100 again when the player's car was destroyed
+    bool destroyed;
+    bool braking;
+  };
+  const Case cases[] = {
+      {50, 36, false, true, 30, 20, false, true},    // more energy: wrecked, car brakes
+      {10, 36, false, false, 20, 100, true, false},  // less: weakened; costs 20 of 10
+      {20, 36, false, false, 10, 10, false, false},
+      {30, 36, false, true, 30, 100, true, false},  // equal: both gone
+      {50, 36, true, true, 30, 34, false, true},    // shield: 30 / 2 + 1
+  };
+  for (const Case& c : cases) {
+    RaceWorld world(Quiet());
+    TMyCarSprite& car = world.Car();
+    car.Energy = c.energy;
+    car.HasShield = c.shield;
+    car.ShieldMs = 10000;
+    car.Speed = 10;
+    TWallSprite& o = *world.Place(c.kind, car.X, car.Y - 30);
+    o.Weapon = 0;
+    o.OwnSpeed = 0;
+    world.MovePass();
+    EXPECT_EQ(o.Wrecked, c.wrecked) << c.energy;
+    EXPECT_EQ(o.HitPoints, c.hitPointsLeft) << c.energy;
+    EXPECT_EQ(car.Energy, c.energyLeft) << c.energy;
+    EXPECT_EQ(car.State == 1, c.destroyed) << c.energy;
+    EXPECT_EQ(car.SpeedMode == -3, c.braking) << c.energy;
+    if (c.braking) {
+      EXPECT_DOUBLE_EQ(car.TargetSpeed, 5.0) << "half the speed at contact";
+    }
+    EXPECT_EQ(world.Form().Score, 0) << "ramming gives no points";
+  }
+}
+
+}  // namespace
+}  // namespace vontra
