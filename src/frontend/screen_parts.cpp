@@ -5,10 +5,7 @@
 #include "assets/picture_collection.h"
 #include "frontend/caption_sprite.h"
 #include "frontend/menu_button.h"
-#if __has_include("road/scroll_background.h")
 #include "road/scroll_background.h"
-#define VONTRA_HAS_SCROLL_BACKGROUND 1
-#endif
 
 namespace vontra {
 
@@ -27,12 +24,7 @@ void FreeSlot(TMForm& form, int slot) {
 }
 
 void SetBackdrop(TMForm& form, std::string_view image) {
-#ifdef VONTRA_HAS_SCROLL_BACKGROUND
   if (form.Background) form.Background->SetMapImage(&form.MDXImageList->Find(image));
-#else
-  (void)form;
-  (void)image;
-#endif
 }
 
 void EnableFrameTimer(TMForm& form, bool enabled) {
