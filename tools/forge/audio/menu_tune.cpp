@@ -109,11 +109,7 @@ int BuildSection(Score& s, const Section& sec) {
   if (sec.lead) {
     s.Melody(p, 0, cLead, *sec.lead, kLead, 58);
     // A dotted-eighth echo on its own channel, panned to the other side.
-    Phrase echo;
-    for (const MelodyNote& n : *sec.lead) {
-      if (n.row + 3 < 64) echo.push_back({n.row + 3, n.midi, std::min(n.length, 64 - n.row - 3)});
-    }
-    s.Melody(p, 0, cEcho, echo, kEcho, 20);
+    s.Melody(p, 0, cEcho, Delayed(*sec.lead, 3), kEcho, 20);
   }
   return p;
 }

@@ -114,11 +114,7 @@ int BuildSection(Score& s, const Section& sec) {
   if (sec.crash) s.Note(p, 0, cCymbal, 60, kCrash, 48);
   if (sec.lead) {
     s.Melody(p, 0, cLead, *sec.lead, kLead, 60);
-    Phrase echo;
-    for (const MelodyNote& n : *sec.lead) {
-      if (n.row + 3 < 64) echo.push_back({n.row + 3, n.midi, std::min(n.length, 64 - n.row - 3)});
-    }
-    s.Melody(p, 0, cEcho, echo, kEcho, 20);
+    s.Melody(p, 0, cEcho, Delayed(*sec.lead, 3), kEcho, 20);
   }
   return p;
 }

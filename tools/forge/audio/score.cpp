@@ -1,5 +1,6 @@
 #include "score.h"
 
+#include <algorithm>
 #include <cstring>
 #include <stdexcept>
 
@@ -38,6 +39,15 @@ void Score::Effect(int pattern, int row, int channel, uint8_t effect, uint8_t pa
   XmCell& c = Cell(pattern, row, channel);
   c.effect = effect;
   c.param = param;
+}
+
+std::vector<MelodyNote> Delayed(const std::vector<MelodyNote>& notes, int rows) {
+  std::vector<MelodyNote> out;
+  for (const MelodyNote& n : notes) {
+    if (n.row + rows < 64)
+      out.push_back({n.row + rows, n.midi, std::min(n.length, 64 - n.row - rows)});
+  }
+  return out;
 }
 
 void Score::Melody(int pattern, int row, int channel, const std::vector<MelodyNote>& notes,

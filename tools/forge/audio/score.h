@@ -15,6 +15,9 @@ struct MelodyNote {
   int length;  // rows; the note is released after it
 };
 
+// The phrase delayed by `rows`, cut at the end of a 64-row pattern (an echo line).
+std::vector<MelodyNote> Delayed(const std::vector<MelodyNote>& notes, int rows);
+
 class Score {
  public:
   explicit Score(XmModule& module) : m_(module) {}
