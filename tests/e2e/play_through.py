@@ -1,0 +1,539 @@
+#!/usr/bin/env python3
+"""Plays the built game like a new player on the X screen it is given (DISPLAY), with xdotool.
+
+Usage: play_through.py GAME DATA_DIR [--skip-race]
+
+The game starts in a fresh working folder whose Data holds links to the built pictures,
+sounds and tunes and an empty Save folder. The run goes through the menu's intro, the
+arrow keys, every sub-screen, an option toggled and a text typed, a race (drive, fire,
+pause, end it, name entry or not), and the quit question from the close box; then it
+checks the exit status, the save files and that nothing crashed. Every check compares
+screen regions (lit and unlit buttons, a screen and the one it returns to, a moving race
+and a frozen pause) with tolerances, so it fails on a black, frozen or wrong screen and
+not on a changed picture. Screenshots go to $VONTRA_E2E_SHOTS (default: a new temp folder).
+"""
+
+import os
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from screen_image import brightness, difference, grab  # noqa: E402
+
+# Regions of the 800 x 600 picture (x, y, width, height).
+FULL = (0, 0, 800, 600)
+BUTTON_Y = {1: 115, 2: 176, 3: 237, 4: 300, 5: 362, 6: 410}
+BUTTON_COLUMN = (544, 100, 256, 370)
+UP_PANEL = (0, 0, 800, 105)
+CAPTION = (31, 190, 480, 240)
+SUB_SCREEN = (31, 115, 480, 360)
+HELP_PAGE = (31, 115, 480, 300)  # above the Previous and Next buttons
+OPTION_ROW = {1: (31, 150, 480, 46), 2: (31, 199, 480, 46), 3: (31, 248, 480, 46),
+              4: (31, 297, 480, 46)}
+TEXT_FIELD = (220, 296, 280, 40)
+TABLE_RANKS = (55, 140, 30, 240)
+CAR = {1: (40, 230, 96, 150), 2: (164, 230, 96, 150), 3: (288, 230, 96, 150),
+       4: (413, 230, 96, 150)}
+WINDOW = (192, 180, 416, 250)
+WINDOW_TOP_EDGE = (200, 180, 400, 8)
+LEFT_PANEL = (0, 0, 124, 600)
+RIGHT_PANEL = (664, 0, 135, 600)
+ROAD = (140, 0, 500, 600)
+MESSAGE_TEXT = (220, 250, 360, 60)
+
+DIFFERENT = 3.0  # mean channel difference above which two regions show different things
+SAME = 1.0  # and below which they show the same thing
+INTRO_QUIET = 1.5  # seconds without a change after which the menu's intro has ended
+TIMEOUT = 30.0  # seconds for one screen change, generous for a loaded machine
+
+CP1251_NAME_OF_DEFAULT_ROWS = "Пуфа".encode("cp1251")
+
+
+class Failure(Exception):
+    pass
+
+
+def button(slot):
+    return (544, BUTTON_Y[slot], 240, 44)
+
+
+def xdotool(*args, tries=3):
+    for attempt in range(tries):
+        result = subprocess.run(["xdotool", *args], stdout=subprocess.PIPE,
+                                stderr=subprocess.PIPE, text=True, timeout=30)
+        if result.returncode == 0:
+            return result.stdout
+        time.sleep(0.5 * (attempt + 1))
+    raise Failure("xdotool %s failed: %s" % (" ".join(args), result.stderr.strip()))
+
+
+class Run:
+    def __init__(self, game, data, shots):
+        self.game = game
+        self.data = data
+        self.shots = shots
+        self.count = 0
+        self.workdir = tempfile.mkdtemp(prefix="vontra-e2e-")
+        self.log_path = os.path.join(self.workdir, "game.log")
+        self.process = None
+        self.window = None
+
+    # --- the game process -------------------------------------------------------------
+
+    def start(self):
+        data = os.path.join(self.workdir, "Data")
+        os.makedirs(os.path.join(data, "Save"))
+        for part in ("Res", "Music"):
+            os.symlink(os.path.join(self.data, part), os.path.join(data, part))
+        env = dict(os.environ)
+        env.setdefault("SDL_AUDIODRIVER", "dummy")
+        # Nothing may reach the network or a browser, whatever the run answers.
+        for name in ("http_proxy", "HTTP_PROXY", "https_proxy", "HTTPS_PROXY", "ALL_PROXY"):
+            env[name] = "http://127.0.0.1:9"
+        env.pop("no_proxy", None)
+        env.pop("NO_PROXY", None)
+        env["BROWSER"] = "true"
+        log = open(self.log_path, "wb")
+        self.started = time.monotonic()
+        self.process = subprocess.Popen([self.game], cwd=self.workdir, env=env, stdout=log,
+                                        stderr=subprocess.STDOUT)
+        deadline = time.monotonic() + TIMEOUT
+        while time.monotonic() < deadline:
+            if self.process.poll() is not None:
+                raise Failure("the game ended at start-up with status %d" % self.process.returncode)
+            found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Vontra$"],
+                                   stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+            ids = found.stdout.split()
+            if ids:
+                self.window = ids[0]
+                break
+            time.sleep(0.1)
+        else:
+            raise Failure("no visible window named Vontra")
+        # The game ticks only while its window is the active one; the pointer rests off it.
+        xdotool("mousemove", "0", "0")
+        xdotool("windowactivate", "--sync", self.window)
+
+    def wait_exit(self, seconds):
+        try:
+            return self.process.wait(timeout=seconds)
+        except subprocess.TimeoutExpired:
+            raise Failure("the game did not end within %d s" % seconds) from None
+
+    def stop(self):
+        if self.process and self.process.poll() is None:
+            self.process.send_signal(signal.SIGTERM)
+            try:
+                self.process.wait(timeout=10)
+            except subprocess.TimeoutExpired:
+                self.process.kill()
+                self.process.wait()
+
+    def log_text(self):
+        with open(self.log_path, "rb") as f:
+            return f.read().decode("utf-8", "replace")
+
+    # --- input ----------------------------------------------------------------------
+
+    def hold(self, *keys, seconds=0.25):
+        """Keys the game polls once a frame are held long enough for a slow frame to see."""
+        xdotool("keydown", *keys)
+        time.sleep(seconds)
+        xdotool("keyup", *keys)
+
+    def press(self, key):
+        xdotool("key", key)
+
+    def type_russian(self, *keysyms):
+        """Types Cyrillic letters from a Russian layout, as a Russian player would.
+
+        Letters missing from the layout would make xdotool rebind a spare key for a moment,
+        and a game that reads its events a frame later would find the binding gone. Each key
+        goes down and up in one call: a slow second call would let the server repeat it.
+        """
+        subprocess.run(["setxkbmap", "ru"], check=True, timeout=30)
+        try:
+            time.sleep(0.3)
+            xdotool("key", "--delay", "150", *keysyms)
+            time.sleep(1.0)  # the game reads the keys under this layout
+        finally:
+            subprocess.run(["setxkbmap", "us"], check=True, timeout=30)
+            time.sleep(0.3)
+
+    # --- screen -----------------------------------------------------------------------
+
+    def shot(self, label):
+        if self.process.poll() is not None:
+            raise Failure("the game ended while %s (status %d)"
+                          % (label, self.process.returncode))
+        return self.keep(grab(self.window), label)
+
+    def keep(self, image, label):
+        self.count += 1
+        print("%6.1f s  %02d %s" % (time.monotonic() - self.started, self.count, label),
+              flush=True)
+        image.save_png(os.path.join(self.shots, "%02d-%s.png" % (self.count, label)))
+        return image
+
+    def settle(self, label, rect=FULL, first=None):
+        """The screen once rect shows the same in two grabs a moment apart."""
+        deadline = time.monotonic() + TIMEOUT
+        last = first if first is not None else grab(self.window)
+        while time.monotonic() < deadline:
+            time.sleep(0.25)
+            now = grab(self.window)
+            if difference(now, last, rect) < SAME / 4:
+                self.keep(now, label)
+                return now
+            last = now
+        raise Failure("the screen kept changing while %s" % label)
+
+    def until(self, label, condition, rect=FULL):
+        """Polls the screen until condition(image) holds, then waits for rect to settle."""
+        deadline = time.monotonic() + TIMEOUT
+        while time.monotonic() < deadline and self.process.poll() is None:
+            image = grab(self.window)
+            if condition(image):
+                return self.settle(label, rect, first=image)
+            time.sleep(0.15)
+        self.shot(label + "-timeout")
+        raise Failure("%s: the expected screen did not come (last shot %d)" % (label, self.count))
+
+
+def expect_differs(a, b, rect, what):
+    d = difference(a, b, rect)
+    if d <= DIFFERENT:
+        raise Failure("%s: region %s did not change (difference %.2f)" % (what, rect, d))
+
+
+def expect_same(a, b, rect, what):
+    d = difference(a, b, rect)
+    if d >= SAME:
+        raise Failure("%s: region %s is not as before (difference %.2f)" % (what, rect, d))
+
+
+def expect_picture(image, rect, what):
+    """Something is drawn: neither black nor a flat fill."""
+    mean, spread = brightness(image, rect)
+    if mean < 12 or spread < 8:
+        raise Failure("%s: region %s looks empty (mean %.1f, spread %.1f)"
+                      % (what, rect, mean, spread))
+
+
+def differs_from(reference, rect):
+    return lambda image: difference(image, reference, rect) > DIFFERENT
+
+
+def same_as(reference, rect):
+    return lambda image: difference(image, reference, rect) < SAME
+
+
+# --- the scenes ---------------------------------------------------------------------------
+
+
+def menu_intro(run):
+    """The panels and buttons slide in, then the menu stands with the first button lit."""
+    frames = []
+    deadline = time.monotonic() + TIMEOUT
+    still_since = time.monotonic()
+    # The intro runs frame by frame; on a loaded machine a frame can come late, so the menu
+    # counts as standing only after a longer quiet spell than other screens need.
+    while time.monotonic() - still_since < INTRO_QUIET:
+        if time.monotonic() > deadline:
+            raise Failure("the menu kept moving")
+        frames.append(grab(run.window))
+        if len(frames) > 1 and difference(frames[-1], frames[-2], FULL) > SAME / 4:
+            still_since = time.monotonic()
+        time.sleep(0.15)
+    menu = run.keep(frames[-1], "menu")
+    expect_picture(menu, UP_PANEL, "menu top panel")
+    for slot in BUTTON_Y:
+        expect_picture(menu, button(slot), "menu button %d" % slot)
+    expect_picture(menu, CAPTION, "caption of the first button")
+    for frame in frames:
+        if brightness(frame, UP_PANEL)[0] > 12 and difference(frame, menu, BUTTON_COLUMN) > DIFFERENT:
+            run.keep(frame, "menu-sliding")
+            return menu
+    raise Failure("no frame of the menu's intro was seen (%d shots)" % len(frames))
+
+
+def select(run, current, wanted, menu_shots):
+    """Moves the lit main-menu button with the arrow keys; returns the settled screen."""
+    key = "Down" if wanted > current else "Up"
+    for _ in range(abs(wanted - current)):
+        run.hold(key)
+        time.sleep(0.1)
+    before = menu_shots.get(current)
+    image = run.until("menu-%d" % wanted,
+                      differs_from(before, button(wanted)) if before else (lambda _: True))
+    menu_shots.setdefault(wanted, image)
+    return image
+
+
+def arrows_move_the_lit_button(run, menu):
+    run.hold("Down")
+    second = run.until("menu-down", differs_from(menu, button(2)))
+    expect_differs(menu, second, button(1), "Down: the first button goes out")
+    expect_differs(menu, second, CAPTION, "Down: the caption follows the selection")
+    for slot in (3, 4, 5, 6):
+        expect_same(menu, second, button(slot), "Down: button %d" % slot)
+    run.hold("Up")
+    back = run.until("menu-up", same_as(menu, button(1)))
+    expect_same(menu, back, FULL, "Up: back to the first button")
+    # Up from the first button wraps to the last one.
+    run.hold("Up")
+    last = run.until("menu-wrap", differs_from(menu, button(6)))
+    expect_differs(menu, last, button(1), "Up from the top: the first button goes out")
+    run.hold("Down")
+    run.until("menu-unwrap", same_as(menu, FULL))
+    return {1: menu, 2: second, 6: last}
+
+
+def leave_with_escape(run, menu_of_slot, label):
+    run.press("Escape")
+    back = run.until(label, same_as(menu_of_slot, SUB_SCREEN))
+    expect_same(menu_of_slot, back, FULL, label)
+
+
+def help_pages(run, menu4):
+    run.press("Return")
+    page1 = run.until("help-1", differs_from(menu4, SUB_SCREEN))
+    expect_same(menu4, page1, button(4), "help keeps its menu button lit")
+    expect_picture(page1, HELP_PAGE, "help page 1")
+    pages = [page1]
+    for n in range(2, 6):
+        run.hold("Right")  # Right on a selected Next turns the page
+        pages.append(run.until("help-%d" % n, differs_from(pages[-1], HELP_PAGE)))
+    for i, a in enumerate(pages):
+        for j in range(i + 1, len(pages)):
+            expect_differs(a, pages[j], HELP_PAGE, "help pages %d and %d" % (i + 1, j + 1))
+    run.hold("Right")
+    again = run.until("help-wrap", same_as(page1, HELP_PAGE))
+    expect_same(page1, again, FULL, "Next on the last page goes back to the first")
+    leave_with_escape(run, menu4, "help-escape")
+
+
+def options(run, menu2):
+    run.press("Return")
+    first = run.until("options", differs_from(menu2, SUB_SCREEN))
+    expect_same(menu2, first, button(2), "options keep their menu button lit")
+    run.hold("Down")
+    music_on = run.until("options-music-row", differs_from(first, OPTION_ROW[2]))
+    run.press("Return")
+    music_off = run.until("options-music-off", differs_from(music_on, OPTION_ROW[2]))
+    run.press("Return")
+    run.until("options-music-on", same_as(music_on, FULL))
+    run.hold("Down")
+    sound_on = run.until("options-sound-row", differs_from(music_on, OPTION_ROW[3]))
+    run.press("Return")
+    sound_off = run.until("options-sound-off", differs_from(sound_on, OPTION_ROW[3]))
+    expect_same(sound_on, sound_off, OPTION_ROW[2], "toggling sound leaves the music row")
+    del music_off
+    run.hold("Down")
+    field = run.until("options-text-row", differs_from(sound_off, OPTION_ROW[4]))
+    run.press("Return")  # start editing
+    run.type_russian("Cyrillic_ZHE", "Cyrillic_u", "Cyrillic_ka")
+    run.until("options-typed", differs_from(field, TEXT_FIELD), rect=OPTION_ROW[1])
+    run.press("Return")  # stop editing
+    leave_with_escape(run, menu2, "options-escape")
+
+
+def high_scores(run, menu3):
+    run.press("Return")
+    table = run.until("high-scores", differs_from(menu3, SUB_SCREEN))
+    expect_same(menu3, table, button(3), "high scores keep their menu button lit")
+    expect_picture(table, TABLE_RANKS, "rank column")
+    leave_with_escape(run, menu3, "high-scores-escape")
+
+
+def car_choice(run, menu1):
+    run.press("Return")
+    cars = run.until("cars", differs_from(menu1, SUB_SCREEN))
+    expect_same(menu1, cars, button(1), "car choice keeps the start button lit")
+    for n in CAR:
+        expect_picture(cars, CAR[n], "car %d" % n)
+    run.hold("Right")
+    second = run.until("cars-2", differs_from(cars, CAR[2]))
+    expect_differs(cars, second, CAR[1], "the first car goes out")
+    run.hold("Left")
+    run.hold("Left")
+    fourth = run.until("cars-4", differs_from(cars, CAR[4]))
+    expect_same(cars, fourth, CAR[2], "Left from the first car reaches the fourth")
+    run.hold("Right")
+    return run.until("cars-1", same_as(cars, FULL))
+
+
+def race(run, cars):
+    """Drive and fire, pause and resume, end the race; returns the name typed, if any."""
+    run.press("Return")
+    banner = run.until("race-banner", differs_from(cars, SUB_SCREEN))
+    expect_picture(banner, LEFT_PANEL, "left panel")
+    expect_picture(banner, RIGHT_PANEL, "right panel")
+    time.sleep(2.5)  # the level banner stands for two seconds
+    xdotool("keydown", "Up", "space")
+    try:
+        time.sleep(1.5)
+        driving = [run.shot("race-driving-1")]
+        time.sleep(1.0)
+        driving.append(run.shot("race-driving-2"))
+        expect_differs(driving[0], driving[1], ROAD, "the road moves while driving")
+        for image in driving:
+            expect_picture(image, LEFT_PANEL, "left panel in the race")
+            expect_picture(image, RIGHT_PANEL, "right panel in the race")
+        run.hold("p")
+        paused = run.until("race-paused", differs_from(driving[1], MESSAGE_TEXT))
+        time.sleep(0.8)
+        still = run.shot("race-paused-later")
+        expect_same(paused, still, FULL, "the pause freezes the race")
+        run.hold("p")
+        time.sleep(0.8)
+        resumed = [run.shot("race-resumed-1")]
+        time.sleep(0.8)
+        resumed.append(run.shot("race-resumed-2"))
+        expect_differs(resumed[0], resumed[1], ROAD, "the race moves again after the pause")
+        expect_differs(paused, resumed[1], MESSAGE_TEXT, "the pause text is gone")
+    finally:
+        xdotool("keyup", "Up", "space")
+    run.hold("Escape")
+    question = run.until("race-question", differs_from(resumed[1], WINDOW_TOP_EDGE),
+                         rect=WINDOW)
+    expect_picture(question, WINDOW, "end-race question")
+    run.hold("y")
+    # A score that enters the table asks for a name inside the race screen; otherwise the
+    # menu comes back with its intro.
+    time.sleep(1.0)
+    after = run.settle("race-ended", rect=WINDOW)
+    if difference(after, question, WINDOW_TOP_EDGE) < SAME:
+        name = "Вася"
+        run.type_russian("Cyrillic_VE", "Cyrillic_a", "Cyrillic_es", "Cyrillic_ya")
+        entered = run.until("name-typed", differs_from(after, MESSAGE_TEXT), rect=WINDOW)
+        run.press("Return")
+        send = run.until("send-question", differs_from(entered, WINDOW), rect=WINDOW)
+        run.hold("n")  # never send: the run must not touch the network
+        menu = run.until("menu-after-race", differs_from(send, WINDOW_TOP_EDGE))
+        return name, menu
+    return None, after
+
+
+def quit_question(run, menu):
+    xdotool("key", "alt+F4")
+    question = run.until("quit-question", differs_from(menu, WINDOW_TOP_EDGE), rect=WINDOW)
+    expect_picture(question, WINDOW, "quit question")
+    run.hold("n")
+    back = run.until("quit-no", same_as(menu, WINDOW))
+    expect_same(menu, back, FULL, "No leaves the menu as it was")
+    xdotool("key", "alt+F4")
+    run.until("quit-again", differs_from(menu, WINDOW_TOP_EDGE), rect=WINDOW)
+    run.hold("y")
+    status = run.wait_exit(TIMEOUT)
+    if status != 0:
+        raise Failure("exit status %d" % status)
+
+
+# --- the files --------------------------------------------------------------------------
+
+
+def crlf_lines(path, count):
+    with open(path, "rb") as f:
+        data = f.read()
+    if not data.endswith(b"\r\n"):
+        raise Failure("%s does not end with CR LF" % path)
+    lines = data[:-2].split(b"\r\n")
+    if len(lines) != count or any(b"\n" in line or b"\r" in line for line in lines):
+        raise Failure("%s: expected %d CR LF lines, got %r" % (path, count, data[:200]))
+    return lines
+
+
+def table_check(rows):
+    """The options file's check text of a table: names and scores folded into their bytes."""
+    width = max(len(name) for name, _ in rows)
+    acc = bytearray(b" " * width)
+    for name, score in rows:
+        for text in (name, str(score).encode("ascii")):
+            for i, byte in enumerate(text[:width]):
+                acc[i] = (acc[i] + byte) % 224 + 32
+    return bytes(acc)
+
+
+def check_save_files(workdir, typed_name):
+    save = os.path.join(workdir, "Data", "Save")
+    options = crlf_lines(os.path.join(save, "options"), 5)
+    expected = [b"0", b"1", b"0", "_______Жук".encode("cp1251")]
+    if options[:4] != expected:
+        raise Failure("options file holds %r, expected %r" % (options[:4], expected))
+    hs = crlf_lines(os.path.join(save, "hs"), 40)
+    rows = [(hs[4 * r], int(hs[4 * r + 1])) for r in range(10)]
+    scores = [score for _, score in rows]
+    if scores != sorted(scores, reverse=True):
+        raise Failure("table is not best first: %r" % scores)
+    names = {name for name, _ in rows}
+    if CP1251_NAME_OF_DEFAULT_ROWS not in names:
+        raise Failure("the default rows are missing from the table: %r" % names)
+    if typed_name is not None and typed_name.encode("cp1251") not in names:
+        raise Failure("the name typed after the race is not in the table: %r" % names)
+    if options[4] != table_check(rows):
+        raise Failure("the options file's check text does not match the table")
+
+
+def check_no_crash(run):
+    text = run.log_text()
+    for marker in ("AddressSanitizer", "LeakSanitizer", "runtime error:", "Segmentation",
+                   "Aborted"):
+        if marker in text:
+            raise Failure("the game reported %r:\n%s" % (marker, text[-4000:]))
+    cores = [n for n in os.listdir(run.workdir) if n.startswith("core")]
+    if cores:
+        raise Failure("core files left: %r" % cores)
+
+
+def main():
+    args = [a for a in sys.argv[1:] if not a.startswith("--")]
+    if len(args) != 2:
+        print(__doc__)
+        return 2
+    skip_race = "--skip-race" in sys.argv
+    game, data = os.path.abspath(args[0]), os.path.abspath(args[1])
+    shots = os.environ.get("VONTRA_E2E_SHOTS") or tempfile.mkdtemp(prefix="vontra-e2e-shots-")
+    os.makedirs(shots, exist_ok=True)
+    for name in os.listdir(shots):  # an earlier run's shots, so the folder shows one run
+        if name[:2].isdigit() and name[2:3] == "-" and name.endswith(".png"):
+            os.remove(os.path.join(shots, name))
+    run = Run(game, data, shots)
+    began = time.monotonic()
+    try:
+        run.start()
+        menu = menu_intro(run)
+        menus = arrows_move_the_lit_button(run, menu)
+        help_pages(run, select(run, 1, 4, menus))
+        options(run, select(run, 4, 2, menus))
+        high_scores(run, select(run, 2, 3, menus))
+        cars = car_choice(run, select(run, 3, 1, menus))
+        typed_name = None
+        if skip_race:
+            leave_with_escape(run, menus[1], "cars-escape")
+        else:
+            typed_name, menu = race(run, cars)
+            menu = run.settle("menu-before-quit")
+        quit_question(run, menu if not skip_race else menus[1])
+        check_save_files(run.workdir, typed_name)
+        check_no_crash(run)
+    except Failure as failure:
+        print("FAIL: %s" % failure)
+        print("screenshots in %s" % shots)
+        run.stop()
+        print(run.log_text()[-4000:])
+        return 1
+    finally:
+        run.stop()
+    shutil.rmtree(run.workdir, ignore_errors=True)
+    print("played through in %.1f s; %d screenshots in %s" % (time.monotonic() - began,
+                                                              run.count, shots))
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
