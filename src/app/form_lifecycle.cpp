@@ -39,15 +39,30 @@ void FormDestroy(TMForm& form) {
   ShutDown(form);
 }
 
+namespace {
+
+// During a race the close box and minimising may only interrupt the driving itself (or the
+// level banner): the end-of-game windows and the time-over window lead on to what follows them,
+// and replacing one of them would skip that.
+bool RaceMayBeInterrupted(const TMForm& form) {
+  return form.WindowKind == 0 || form.WindowKind == 1 || form.WindowKind == 2;
+}
+
+}  // namespace
+
 void FormCloseQuery(TMForm& form) {
   ShellRoutines& r = form.Routines;
   if (!r.OpenMessageWindow) return;
-  r.OpenMessageWindow(form, 9);
-  if (form.ScreenState == 1 && !form.ShakeActive) r.OpenMessageWindow(form, 4);
+  if (form.ScreenState != 1) {
+    r.OpenMessageWindow(form, 9);
+  } else if (RaceMayBeInterrupted(form)) {
+    r.OpenMessageWindow(form, form.ShakeActive ? 9 : 4);
+  }
 }
 
 void FormMinimize(TMForm& form) {
-  if (form.ScreenState == 1 && form.Routines.OpenMessageWindow) {
+  if (form.ScreenState == 1 && form.Routines.OpenMessageWindow &&
+      (form.WindowKind == 0 || form.WindowKind == 1)) {
     form.Routines.OpenMessageWindow(form, 2);
   }
   form.platform.window->Minimize();

@@ -1,15 +1,44 @@
 #include "app/race_events.h"
 
 #include "app/mform.h"
+#include "road/scroll_background.h"
+#include "sprites/sprite_engine.h"
 
 namespace vontra {
+namespace {
+constexpr int kShakeSteps = 11;
+constexpr int kShakeStepMs = 50;
+constexpr int kShakeOffset = 5;
+}  // namespace
 
 void StartShake(TMForm& form) {
   form.ShakeActive = true;
-  form.ShakeCount = 11;
+  form.ShakeCount = kShakeSteps;
   form.ShakeTimer = 0;
-  form.ShakeDX = 5;
-  form.ShakeDY = 5;
+  form.ShakeDX = kShakeOffset;
+  form.ShakeDY = kShakeOffset;
+}
+
+void UpdateShake(TMForm& form) {
+  if (!form.ShakeActive) return;
+  if (form.ShakeTimer > 0) {
+    form.ShakeTimer -= form.FrameTimeMs;
+    return;
+  }
+  form.ShakeTimer = kShakeStepMs;
+  form.ShakeCount -= 1;
+  if (form.ShakeCount == 0) {
+    form.ShakeActive = false;
+    form.ShakeDX = 0;
+    form.ShakeDY = 0;
+  }
+  for (TSprite* sprite : form.MDXSpriteEngine->Root().Children()) {
+    if (sprite == form.Background) continue;
+    sprite->X += form.ShakeDX;
+    sprite->Y += form.ShakeDY;
+  }
+  form.ShakeDX = -form.ShakeDX;
+  form.ShakeDY = -form.ShakeDY;
 }
 
 void GameOver(TMForm& form) {

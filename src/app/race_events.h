@@ -1,5 +1,5 @@
 #pragma once
-// The two race events the player's car raises: its explosion shakes the screen, and losing the
+// The race events around the player's car: its explosion shakes the screen, and losing the
 // last life ends the game.
 namespace vontra {
 
@@ -7,6 +7,9 @@ class TMForm;
 
 // Ten moves of five pixels, one every 50 ms, stepped by the race frame.
 void StartShake(TMForm& form);
+// One step of the shake: every sprite but the background jumps by the offsets, which then turn
+// round; the background draws itself shifted by them and so shakes the other way.
+void UpdateShake(TMForm& form);
 // No life left: the game-over window opens.
 void GameOver(TMForm& form);
 

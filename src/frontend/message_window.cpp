@@ -8,12 +8,14 @@
 #include "frontend/frame_ops.h"
 #include "frontend/high_score_table.h"
 #include "frontend/menu_button.h"
+#include "frontend/race_windows.h"
 #include "frontend/screen_parts.h"
 #include "frontend/screen_routines.h"
 #include "frontend/text_canvas.h"
 #include "frontend/widget_slots.h"
 #include "persistence/save_files.h"
 #include "platform/cp1251.h"
+#include "player/race_context.h"
 
 namespace vontra {
 namespace {
@@ -161,12 +163,12 @@ void OpenMessageWindow(TMForm& form, int kind) {
       form.WindowTimer = 2000;
       break;
     case kTimeOverWindow:
-      PlaySound(form, "TimeOver");
+      RacePlaySound(form, "TimeOver");
       form.WindowTimer = 3000;
       break;
     case kGameOverWindow:
       StopSound(form, "Engine");
-      PlaySound(form, "GameOver");
+      RacePlaySound(form, "GameOver");
       form.WindowTimer = 2000;
       break;
     case kPauseWindow:
@@ -183,8 +185,8 @@ void OpenMessageWindow(TMForm& form, int kind) {
 }
 
 void CloseMessageWindow(TMForm& form) {
-  // The race's engine and gun sounds resume here once the race screen has them.
   const int kind = form.WindowKind;
+  if (form.ScreenState == kRaceScreen) ResumeRaceSounds(form, kind);
   if (kind == kNoWindow) return;
   switch (kind) {
     case kFinishQuestion:
@@ -202,6 +204,10 @@ void CloseMessageWindow(TMForm& form) {
       FreeWindowButtons(form);
       RestoreScreenButtons(form);
       break;
+    case kGameOverWindow:
+      form.WindowKind = kNoWindow;
+      EndGame(form);
+      return;
     case kNameEntryWindow:
       FreeSprite(form.TextCursor);
       break;
@@ -213,14 +219,16 @@ void CloseMessageWindow(TMForm& form) {
 }
 
 void MessageWindowFrame(TMForm& form, int lagCount) {
-  RenderScene(form, lagCount, false);
   if (MenuQuestion(form.WindowKind)) {
+    RenderScene(form, lagCount, false);
     HighlightWindowButtons(form);
     NavigateHorizontal(form, true);
     MoveWindowButtons(form, lagCount);
     RenderScene(form, lagCount, false);
     DrawMessageWindowLines(form);
     PresentFrame(form);
+  } else {
+    RaceWindowFrame(form, lagCount);
   }
   AnswerFromKeys(form);
 }
@@ -242,6 +250,7 @@ void MessageWindowClick(TMForm& form) {
       if (slot == 11 || slot == 12) CloseMessageWindow(form);
       break;
     default:
+      if (form.ScreenState == kRaceScreen) RaceWindowClick(form);
       break;
   }
 }

@@ -70,17 +70,22 @@ TEST(CloseQuery, AsksTheQuitQuestionOrEndsTheRaceUnlessTheCarIsExploding) {
   struct Case {
     int screen;
     bool shaking;
+    uint8_t window;
     Calls expected;
   };
+  // At the end of a game (time over, game over, name entry, sending) the close box waits: the
+  // question would replace the window that leads on to the next step.
   for (const Case& c :
-       {Case{0, false, {"OpenMessageWindow(9)"}}, Case{3, false, {"OpenMessageWindow(9)"}},
-        Case{1, false, {"OpenMessageWindow(9)", "OpenMessageWindow(4)"}},
-        Case{1, true, {"OpenMessageWindow(9)"}}}) {
-    SCOPED_TRACE(c.screen);
+       {Case{0, false, 0, {"OpenMessageWindow(9)"}}, Case{3, false, 0, {"OpenMessageWindow(9)"}},
+        Case{1, false, 0, {"OpenMessageWindow(4)"}}, Case{1, true, 0, {"OpenMessageWindow(9)"}},
+        Case{1, false, 2, {"OpenMessageWindow(4)"}}, Case{1, false, 3, {}}, Case{1, false, 5, {}},
+        Case{1, true, 8, {}}}) {
+    SCOPED_TRACE(testing::Message() << c.screen << " " << int{c.window});
     HeadlessGame game;
     RoutineRecorder rec(game.Form());
     game.Form().ScreenState = c.screen;
     game.Form().ShakeActive = c.shaking;
+    game.Form().WindowKind = c.window;
     game.Events().Simple(PlatformEvent::Kind::CloseRequest);
     game.Pump(1);
     EXPECT_EQ(rec.Matching("Open"), c.expected);

@@ -1,0 +1,120 @@
+#include "app/race_frame.h"
+
+#include "app/mform.h"
+#include "app/race_events.h"
+#include "app/race_hud.h"
+#include "app/race_level.h"
+#include "frontend/frame_ops.h"
+#include "frontend/message_window.h"
+#include "frontend/screen_routines.h"
+#include "player/my_car_sprite.h"
+#include "player/race_context.h"
+#include "road/spawner.h"
+
+namespace vontra {
+namespace {
+
+constexpr int kRaceScreen = 1;
+constexpr int kBonusPointsPerSecond = 5;
+constexpr int kBonusSpeedUp = 10;
+constexpr int32_t kWarningMs = 10000;
+// A timed bonus the car does not carry is kept full, so it starts full when picked up.
+constexpr int32_t kIdleBonusMs = 100000;
+
+void OpenWindow(TMForm& form, int kind) {
+  if (form.Routines.OpenMessageWindow) form.Routines.OpenMessageWindow(form, kind);
+}
+
+void ApplyControls(TMForm& form, TMyCarSprite& car) {
+  const InputStateSet& in = form.InputStates;
+  car.AccelerateInput = in.Up;
+  if (in.Down) car.Brake();
+  car.SteerLeftInput = in.Left;
+  car.SteerRightInput = in.Right;
+  car.ApplyFiringControls(in.Fire || form.CtrlDown);
+}
+
+}  // namespace
+
+void RaceClockStep(TMForm& form) {
+  TMyCarSprite& car = *form.PlayerCar;
+  if (car.Stopped) {
+    if (form.TimeLeftMs <= 0) {
+      StartLevel(form, form.Level + 1);
+      return;
+    }
+    const int32_t old = form.TimeLeftMs;
+    form.TimeLeftMs -= kBonusSpeedUp * form.FrameTimeMs;
+    // At most one tick and one second's points per frame.
+    if (form.TimeLeftMs / 1000 < old / 1000) {
+      RacePlaySound(form, "Tick");
+      car.AddScore(kBonusPointsPerSecond);
+    }
+    return;
+  }
+  if (form.TimeLeftMs <= 0) {
+    if (car.Speed > 0) {
+      car.SpeedMode = -3;
+      car.TargetSpeed = 0;
+    } else if (car.Y > form.FinishY) {
+      if (form.Lives > 0) {
+        form.Lives -= 1;
+        car.Energy = 100;
+      }
+      OpenWindow(form, form.Lives == 0 ? kGameOverWindow : kTimeOverWindow);
+    }
+    return;
+  }
+  if (form.TimeLeftMs < kWarningMs &&
+      form.TimeLeftMs / 1000 > (form.TimeLeftMs - form.FrameTimeMs) / 1000) {
+    RacePlaySound(form, "Tick");
+  }
+  if (!car.Finished) form.TimeLeftMs -= form.FrameTimeMs;
+}
+
+void FinishStep(TMForm& form) {
+  TMyCarSprite& car = *form.PlayerCar;
+  if (!(car.Y < form.FinishY) || car.Finished) return;
+  RacePlaySound(form, "Finish");
+  car.State = 2;
+  car.SpeedMode = -3;
+  car.TargetSpeed = 0;
+  car.Finished = true;
+  car.Firing = false;
+  RaceStopSound(form, "Shot");
+}
+
+void RaceFrame(TMForm& form, int lagCount) {
+  ShellRoutines& r = form.Routines;
+  if (form.WindowKind != kNoWindow) {
+    if (r.MessageWindowFrame) r.MessageWindowFrame(form, lagCount);
+  } else {
+    if (form.PausePressed) OpenWindow(form, kPauseWindow);
+    if (form.EscapePressed && !form.ShakeActive) OpenWindow(form, kFinishQuestion);
+    RenderScene(form, lagCount, true);
+  }
+  if (form.ScreenState != kRaceScreen) return;
+  if (form.MDXDraw.CanDraw()) {
+    DrawNeedle(form);
+    DrawHudText(form);
+    UpdateHudPanels(form);
+  }
+  if (form.WindowKind == kNoWindow && form.PlayerCar) {
+    TMyCarSprite& car = *form.PlayerCar;
+    UpdateShake(form);
+    UpdateProgressCar(form);
+    RaceClockStep(form);
+    // A new race started by the clock opens its banner; the rest waits for it.
+    if (form.WindowKind == kNoWindow) {
+      FinishStep(form);
+      if (!car.HasTurbo) car.TurboMs = kIdleBonusMs;
+      if (!car.HasShield) car.ShieldMs = kIdleBonusMs;
+      ApplyControls(form, car);
+      SpawnerTick(form);
+      PurgeRoadObjects(form);
+    }
+  }
+  PresentFrame(form);
+}
+
+}  // namespace vontra
