@@ -46,9 +46,10 @@ void DispatchEvent(TMForm& form, const PlatformEvent& e) {
       break;
     case Kind::MouseClick:
       if (!OnSurface(e)) break;
-      // A click without a motion before it (a touch pad tap, a focus click) still selects
-      // what is under it.
-      if (e.X != form.MouseX || e.Y != form.MouseY) MDXDrawMouseMove(form, e.X, e.Y);
+      // A click selects what is under it first: after a tap without motion, or when the
+      // pointer rested on a button while the menu was still sliding in, the selection would
+      // otherwise be a different button from the one clicked.
+      MDXDrawMouseMove(form, e.X, e.Y);
       MDXDrawClick(form);
       break;
     case Kind::CloseRequest:

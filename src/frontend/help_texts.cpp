@@ -82,7 +82,7 @@ std::vector<HelpLine> HelpPageLines(int page, std::string_view homePage) {
     case 5:
       title("ОБ ИГРЕ"_w1251);
       lines.push_back({kCreditsTitleStyle, 217, 237, "Vontra"});
-      lines.push_back({kHeadingStyle, 235, 267, std::string("Игру сделала команда Vontra"_w1251)});
+      lines.push_back({kHeadingStyle, 235, 267, std::string("Сделано командой Vontra"_w1251)});
       lines.push_back({kHeadingStyle, 217, 297, std::string(homePage)});
       break;
     default:

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "frontend/font_styles.h"
 #include "platform/cp1251.h"
 #include "platform/sdl/sdl_display.h"
 #include "platform/sdl/sdl_platform.h"
@@ -16,50 +17,19 @@
 namespace vontra {
 namespace {
 
-struct Style {
-  const char* face;
-  int points;
-  bool bold;
-  uint8_t r, g, b;
-};
-
-constexpr Style kStyles[18] = {
-    {"Arial", 16, false, 255, 207, 114},
-    {"Arial", 10, false, 67, 255, 0},
-    {"Arial", 20, true, 255, 180, 27},
-    {"Arial", 10, false, 67, 255, 0},
-    {"Arial", 10, false, 67, 255, 0},
-    {"Arial", 10, false, 255, 255, 255},
-    {"Arial", 30, false, 0, 0, 0},
-    {"Arial Black", 30, false, 11, 39, 210},
-    {"Arial", 30, false, 0, 0, 0},
-    {"Arial", 26, false, 0, 0, 0},
-    {"Times New Roman", 30, true, 45, 91, 240},
-    {"Arial", 24, false, 0, 0, 0},
-    {"DS Crystal", 30, false, 255, 241, 0},
-    {"Arial", 8, false, 2, 2, 2},
-    {"Arial", 20, false, 247, 166, 0},
-    {"Arial", 16, false, 247, 166, 0},
-    {"Arial", 12, false, 247, 166, 0},
-    {"Arial", 16, true, 247, 166, 0},
-};
-
-// Points at 96 dots per inch, rounded as Windows' MulDiv does.
-int PixelSize(int points) {
-  return (points * 96 + 36) / 72;
-}
+using Style = FontStyle;
 
 uint16_t Blend(uint16_t under, const Style& s, int alpha) {
   const int r = ((under >> 11) & 31) * 255 / 31;
   const int g = ((under >> 5) & 63) * 255 / 63;
   const int b = (under & 31) * 255 / 31;
   const auto mix = [alpha](int from, int to) { return (from * (255 - alpha) + to * alpha) / 255; };
-  return Rgb565(static_cast<uint8_t>(mix(r, s.r)), static_cast<uint8_t>(mix(g, s.g)),
-                static_cast<uint8_t>(mix(b, s.b)));
+  return Rgb565(static_cast<uint8_t>(mix(r, s.R)), static_cast<uint8_t>(mix(g, s.G)),
+                static_cast<uint8_t>(mix(b, s.B)));
 }
 
 void DrawText(Platform& p, const Style& s, const std::string& text, int x, int y) {
-  const GlyphMask m = p.fonts->Render(s.face, PixelSize(s.points), s.bold, text);
+  const GlyphMask m = p.fonts->Render(s.Face, PointsToPixels(s.SizePt), s.Bold, text);
   Surface& surface = p.display->DrawSurface();
   for (int row = 0; row < m.Height; ++row) {
     const int sy = y + row;
@@ -78,11 +48,11 @@ void DrawFrame(Platform& p, int frame) {
   const std::string sample(u8"Уровень 1 — Рекорды ЁЁ"_w1251);
   int y = 0;
   for (int i = 0; i < 18; ++i) {
-    const Style& s = kStyles[i];
+    const Style& s = kFontStyles[i + 1];
     const std::string text = std::to_string(i + 1) + " " + sample;
-    const int height = p.fonts->TextHeight(s.face, PixelSize(s.points), s.bold, text);
+    const int height = p.fonts->TextHeight(s.Face, PointsToPixels(s.SizePt), s.Bold, text);
     // A light band behind the dark styles, a dark one behind the bright ones.
-    const bool dark = s.r + s.g + s.b < 200;
+    const bool dark = s.R + s.G + s.B < 200;
     for (int row = y; row < y + height && row < surface.Height(); ++row) {
       const auto v = static_cast<uint8_t>(dark ? 215 : 45);
       for (int x = 0; x < surface.Width(); ++x)
@@ -114,9 +84,10 @@ int main(int argc, char** argv) {
     std::printf("renderer %s\n", sdl->RendererName().c_str());
   }
   for (int i = 0; i < 18; ++i) {
-    const auto& s = kStyles[i];
-    std::printf("style %d %s %dpt -> em %d px, cell %d px\n", i + 1, s.face, s.points,
-                PixelSize(s.points), p.fonts->TextHeight(s.face, PixelSize(s.points), s.bold, "A"));
+    const auto& s = kFontStyles[i + 1];
+    std::printf("style %d %s %dpt -> em %d px, cell %d px\n", i + 1, s.Face, s.SizePt,
+                PointsToPixels(s.SizePt),
+                p.fonts->TextHeight(s.Face, PointsToPixels(s.SizePt), s.Bold, "A"));
   }
   std::fflush(stdout);
   WindowPlacement saved;

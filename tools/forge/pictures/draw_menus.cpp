@@ -552,8 +552,10 @@ void DrawCaptions(PictureSet& set) {
 
 // --- sub-screen panels ---------------------------------------------------------------------
 
-void SubPanel(cairo_t* cr, double band, const char* title) {
-  const double w = 480, h = 360;
+constexpr double kHelpPanelWidth = 500;
+
+void SubPanel(cairo_t* cr, double band, const char* title, double w = 480) {
+  const double h = 360;
   RoundedRect(cr, 1, 1, w - 2, h - 2, 12);
   SetRgb(cr, palette::kMenuOrange);
   cairo_fill(cr);
@@ -600,10 +602,11 @@ void SubPanel(cairo_t* cr, double band, const char* title) {
 
 void DrawSubPanels(PictureSet& set) {
   set.Make("HB", Archive::Menu).DrawEachFrameSame([](cairo_t* cr) {
-    // The page title is written over the band by the help screen.
-    SubPanel(cr, 42, nullptr);
-    Glow(cr, 440, 25, 30, Hex(0x2a6ad8), 0.6);
-    HeavyText(cr, "?", 440, 37, 28, Align::Centre, true, 2);
+    // The page title is written over the band by the help screen; the panel is a little
+    // wider than the others so the longest help lines stay inside it.
+    SubPanel(cr, 42, nullptr, kHelpPanelWidth);
+    Glow(cr, kHelpPanelWidth - 40, 25, 30, Hex(0x2a6ad8), 0.6);
+    HeavyText(cr, "?", kHelpPanelWidth - 40, 37, 28, Align::Centre, true, 2);
   });
   set.Make("OptB", Archive::Menu).DrawEachFrameSame([](cairo_t* cr) {
     SubPanel(cr, 28, "НАСТРОЙКИ");

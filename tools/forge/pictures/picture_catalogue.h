@@ -157,7 +157,7 @@ inline constexpr PictureSpec kPictures[] = {
     {"VisitWWWC", Archive::Menu, 480, 240, 1},
     {"ExitC", Archive::Menu, 480, 240, 1},
     {"NullCaption", Archive::Menu, 480, 240, 1},
-    {"HB", Archive::Menu, 480, 360, 1},
+    {"HB", Archive::Menu, 500, 360, 1},
     {"OptB", Archive::Menu, 480, 360, 1},
     {"HSB", Archive::Menu, 480, 360, 1},
     {"SgB", Archive::Menu, 480, 360, 1},
