@@ -29,20 +29,28 @@ export HOME="$scratch/home" XDG_DATA_HOME="$scratch/xdg data"
 mkdir -p "$HOME"
 "$prefix/bin/vontra" >"$scratch/log" 2>&1 &
 pid=$!
-wid=$(timeout 30 xdotool search --sync --onlyvisible --name '^Vontra$') || fail "no window named Vontra"
-wid=$(echo "$wid" | head -1)
+# A search that meets a window vanishing meanwhile (the game and the window manager create
+# and drop short-lived ones while starting) ends with an X error: it is simply searched again.
+wid=""
+for _ in $(seq 30); do
+  wid=$(timeout 5 xdotool search --sync --onlyvisible --name '^Vontra$' 2>/dev/null | head -1) || true
+  [ -n "$wid" ] && break
+  running || fail "the game ended before its window came up"
+  sleep 0.5
+done
+[ -n "$wid" ] || fail "no window named Vontra"
 xdotool windowactivate --sync "$wid" >/dev/null 2>&1 || true
 
 # The window manager turns Alt+F4 into the close request; the question may need a moment to
 # open while the menu builds up, so the close and the answer are tried a few times.
 for _ in 1 2 3 4 5; do
-  xdotool key alt+F4
+  xdotool key alt+F4 || true
   sleep 1
   running || fail "the close request ended the game without asking"
   # Held across a few frames: the game polls Y once a frame.
-  xdotool keydown y
+  xdotool keydown y || true
   sleep 0.3
-  xdotool keyup y
+  xdotool keyup y || true
   for _ in $(seq 20); do running || break; sleep 0.25; done
   running || break
 done
