@@ -1,8 +1,12 @@
 // Renders still scenes of the game, as the player sees them, into OUT_DIR as bitmaps:
-// the main menu with a caption, the menu with a sub-screen open, the help pages.
+// the main menu with a caption, the menu with a sub-screen open, the help pages, and a race:
+// the level banner, then frames every two seconds of a run at full throttle, firing, with
+// twin guns, turbo and shield.
 #include <cstdio>
 #include <string>
 
+#include "player/my_car_sprite.h"
+#include "road/wall_sprite.h"
 #include "scene_session.h"
 
 namespace vontra {
@@ -32,6 +36,58 @@ int RenderMenuScenes(const std::string& data, const std::string& out) {
   return 0;
 }
 
+int RenderRaceScenes(const std::string& data, const std::string& out) {
+  SceneSession s(data, 60, 7);
+  s.Create();
+  if (!FinishIntro(s)) return 1;
+  s.ClickSlot(1);  // car choice
+  s.RunTicks(5);
+  s.ClickSlot(8);  // the second car
+  s.RunTicks(30);
+  TMForm& form = s.Form();
+  if (form.ScreenState != 1 || !form.PlayerCar) return 1;
+  if (!s.WriteFrame(out + "/race-banner.bmp")) return 1;
+  if (!s.RunUntil([&] { return form.WindowKind == 0; }, 600)) return 1;
+  form.PlayerCar->GiveBonus(kBonusTwinGuns);
+  form.PlayerCar->GiveBonus(kBonusTurbo);
+  form.PlayerCar->GiveBonus(kBonusShield);
+  InputStateSet held;
+  held.Up = true;
+  held.Fire = true;
+  for (int shot = 1; shot <= 10; ++shot) {
+    // A little weaving keeps the car on the road and past the traffic.
+    held.Left = shot % 3 == 1;
+    held.Right = shot % 3 == 2;
+    s.Platform().input->Set(held);
+    s.RunTicks(120);
+    char name[32];
+    std::snprintf(name, sizeof name, "/race-%02d.bmp", shot);
+    if (!s.WriteFrame(out + name)) return 1;
+    std::printf("%s: speed %.1f distance %.0f level %d score %d lives %d\n", name + 1,
+                form.PlayerCar->Speed, form.PlayerCar->Distance, form.Level, form.Score,
+                form.Lives);
+  }
+  // The first road object the gun wrecks, a few frames into its explosion.
+  held = {};
+  held.Up = true;
+  held.Fire = true;
+  s.Platform().input->Set(held);
+  auto wrecked = [&] {
+    for (int slot = 1; slot <= kRoadObjectSlots; ++slot) {
+      if (form.RoadObjectUsed[slot] && form.RoadObjects[slot]->Wrecked) return true;
+    }
+    return false;
+  };
+  if (s.RunUntil(wrecked, 3000)) {
+    s.RunTicks(8);
+    if (!s.WriteFrame(out + "/race-wreck.bmp")) return 1;
+  }
+  // The player's car blown up: the big explosion and the shaking screen.
+  form.PlayerCar->TakeDamage(1000);
+  s.RunTicks(12);
+  return s.WriteFrame(out + "/race-car-explodes.bmp") ? 0 : 1;
+}
+
 }  // namespace
 }  // namespace vontra
 
@@ -42,6 +98,7 @@ int main(int argc, char** argv) {
   }
   const std::string data = argv[1], out = argv[2];
   int status = vontra::RenderMenuScenes(data, out);
+  if (status == 0) status = vontra::RenderRaceScenes(data, out);
   if (status != 0) std::fprintf(stderr, "scene-render: a scene could not be rendered\n");
   return status;
 }
