@@ -1,5 +1,7 @@
 #include "platform/sdl/sdl_display.h"
 
+#include "platform/sdl/software_rasterizer.h"
+
 namespace vontra {
 namespace {
 
@@ -18,6 +20,15 @@ bool SdlDisplay::CreateRenderer() {
   if (renderer_ != nullptr) return true;
   SDL_Window* window = session_->Window();
   renderer_ = SDL_CreateRenderer(window, -1, SDL_RENDERER_PRESENTVSYNC);
+  // A renderer the user asked SDL for stays; otherwise a GL rasteriser on the CPU gives way to
+  // the software renderer, which then has to draw straight into the window (not through a GL
+  // texture again).
+  if (renderer_ != nullptr && SDL_GetHint(SDL_HINT_RENDER_DRIVER) == nullptr &&
+      RendersOnSoftwareRasterizer(renderer_)) {
+    SDL_DestroyRenderer(renderer_);
+    renderer_ = nullptr;
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+  }
   if (renderer_ == nullptr) renderer_ = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
   if (renderer_ == nullptr) return false;
   texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB565, SDL_TEXTUREACCESS_STREAMING,

@@ -1,0 +1,33 @@
+#include "platform/sdl/software_rasterizer.h"
+
+#include <SDL_opengl.h>
+
+#include <algorithm>
+#include <cctype>
+#include <string>
+
+namespace vontra {
+
+bool IsSoftwareRasterizerName(std::string_view glRenderer) {
+  std::string name(glRenderer);
+  std::transform(name.begin(), name.end(), name.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  for (const char* cpu : {"llvmpipe", "softpipe", "swrast", "software rasterizer"}) {
+    if (name.find(cpu) != std::string::npos) return true;
+  }
+  return false;
+}
+
+bool RendersOnSoftwareRasterizer(SDL_Renderer* renderer) {
+  SDL_RendererInfo info;
+  if (renderer == nullptr || SDL_GetRendererInfo(renderer, &info) != 0) return false;
+  if (std::string_view(info.name).substr(0, 6) != "opengl") return false;
+  // The renderer's context is the current one right after its creation.
+  using GetString = const GLubyte*(APIENTRY*)(GLenum);
+  auto getString = reinterpret_cast<GetString>(SDL_GL_GetProcAddress("glGetString"));
+  if (getString == nullptr) return false;
+  const GLubyte* name = getString(GL_RENDERER);
+  return name != nullptr && IsSoftwareRasterizerName(reinterpret_cast<const char*>(name));
+}
+
+}  // namespace vontra
