@@ -29,6 +29,10 @@ HeadlessGame::HeadlessGame(const Options& options)
     platform_.platform.fonts = std::make_unique<SdlFontRasterizer>();
     platform_.fonts = nullptr;
   }
+  if (options.Http) {
+    platform_.platform.http = options.Http();
+    platform_.http = nullptr;
+  }
   form_ = std::make_unique<TMForm>(platform_.platform);
 }
 

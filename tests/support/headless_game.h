@@ -8,6 +8,7 @@
 
 #include "app/mform.h"
 #include "platform/headless/headless_platform.h"
+#include "platform/http_client.h"
 
 namespace vontra {
 
@@ -21,6 +22,9 @@ class HeadlessGame {
     // Draws text with the real faces (fontconfig + SDL_ttf) instead of the stand-in with
     // fixed metrics.
     bool RealFonts = false;
+    // Puts another HTTP client in place of the recording double (which is then null), e.g. a
+    // real one aimed at a loopback server.
+    std::function<std::unique_ptr<IHttpClient>()> Http;
   };
 
   HeadlessGame() : HeadlessGame(Options{}) {}
