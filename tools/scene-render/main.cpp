@@ -1,10 +1,11 @@
 // Renders still scenes of the game, as the player sees them, into OUT_DIR as bitmaps:
 // the main menu with a caption, the menu with a sub-screen open, the help pages, and a race:
 // the level banner, then frames every two seconds of a run at full throttle, firing, with
-// twin guns, turbo and shield.
+// twin guns, turbo and shield, an explosion, and each race window.
 #include <cstdio>
 #include <string>
 
+#include "frontend/message_window.h"
 #include "player/my_car_sprite.h"
 #include "road/wall_sprite.h"
 #include "scene_session.h"
@@ -85,7 +86,19 @@ int RenderRaceScenes(const std::string& data, const std::string& out) {
   // The player's car blown up: the big explosion and the shaking screen.
   form.PlayerCar->TakeDamage(1000);
   s.RunTicks(12);
-  return s.WriteFrame(out + "/race-car-explodes.bmp") ? 0 : 1;
+  if (!s.WriteFrame(out + "/race-car-explodes.bmp")) return 1;
+  s.Platform().input->Set({});
+  s.RunTicks(200);
+  // Each of the race's windows over the running race, as the player meets them.
+  form.Score = 4321;
+  form.PlayerName = "Max";
+  for (int kind : {kPauseWindow, kTimeOverWindow, kFinishQuestion, kNameEntryWindow, kSendQuestion,
+                   kSendingWindow, kGameOverWindow}) {
+    OpenMessageWindow(form, kind);
+    s.RunTicks(2);
+    if (!s.WriteFrame(out + "/window-" + std::to_string(kind) + ".bmp")) return 1;
+  }
+  return 0;
 }
 
 }  // namespace
