@@ -1,13 +1,14 @@
 #!/usr/bin/env python3
 """Plays the built game like a new player on the X screen it is given (DISPLAY), with xdotool.
 
-Usage: play_through.py GAME DATA_DIR [--skip-race]
+Usage: play_through.py GAME DATA_DIR
 
 The game starts in a fresh working folder whose Data holds links to the built pictures,
-sounds and tunes and an empty Save folder. The run goes through the menu's intro, the
-arrow keys, every sub-screen, an option toggled and a text typed, a race (drive, fire,
-pause, end it, name entry or not), and the quit question from the close box; then it
-checks the exit status, the save files and that nothing crashed. Every check compares
+sounds and tunes and a Save folder with a table whose last row any race beats. The run goes
+through the menu's intro, the arrow keys, every sub-screen, an option toggled and a text
+typed, a race (drive, fire, pause, end it, a name typed, the result not sent), the
+high-score table that follows, and the quit question from the close box; then it checks
+the exit status, the save files and that nothing crashed. Every check compares
 screen regions (lit and unlit buttons, a screen and the one it returns to, a moving race
 and a frozen pause) with tolerances, so it fails on a black, frozen or wrong screen and
 not on a changed picture. Screenshots go to $VONTRA_E2E_SHOTS (default: a new temp folder).
@@ -36,6 +37,8 @@ OPTION_ROW = {1: (31, 150, 480, 46), 2: (31, 199, 480, 46), 3: (31, 248, 480, 46
               4: (31, 297, 480, 46)}
 TEXT_FIELD = (220, 296, 280, 40)
 TABLE_RANKS = (55, 140, 30, 240)
+TABLE_LAST_ROW = (150, 358, 340, 34)
+NAME_LINE = (200, 335, 400, 45)
 CAR = {1: (40, 230, 96, 150), 2: (164, 230, 96, 150), 3: (288, 230, 96, 150),
        4: (413, 230, 96, 150)}
 WINDOW = (192, 180, 416, 250)
@@ -50,7 +53,11 @@ SAME = 1.0  # and below which they show the same thing
 INTRO_QUIET = 1.5  # seconds without a change after which the menu's intro has ended
 TIMEOUT = 30.0  # seconds for one screen change, generous for a loaded machine
 
-CP1251_NAME_OF_DEFAULT_ROWS = "Пуфа".encode("cp1251")
+SEEDED_NAME = "Пуфа"
+TYPED_NAME = "Вася"
+TYPED_NAME_KEYS = ("Cyrillic_VE", "Cyrillic_a", "Cyrillic_es", "Cyrillic_ya")
+# The table the run starts with: the usual rows, the last one below any race's score.
+SEEDED_SCORES = (5000, 4500, 4000, 3500, 3000, 2500, 2000, 1500, 1000, -1)
 
 
 class Failure(Exception):
@@ -87,6 +94,7 @@ class Run:
     def start(self):
         data = os.path.join(self.workdir, "Data")
         os.makedirs(os.path.join(data, "Save"))
+        seed_save_files(os.path.join(data, "Save"))
         for part in ("Res", "Music"):
             os.symlink(os.path.join(self.data, part), os.path.join(data, part))
         env = dict(os.environ)
@@ -235,21 +243,28 @@ def same_as(reference, rect):
 # --- the scenes ---------------------------------------------------------------------------
 
 
-def menu_intro(run):
-    """The panels and buttons slide in, then the menu stands with the first button lit."""
+def menu_standing(run, label):
+    """Grabs until the menu's intro has ended; returns every grab, the standing menu last."""
     frames = []
     deadline = time.monotonic() + TIMEOUT
     still_since = time.monotonic()
     # The intro runs frame by frame; on a loaded machine a frame can come late, so the menu
     # counts as standing only after a longer quiet spell than other screens need.
     while time.monotonic() - still_since < INTRO_QUIET:
-        if time.monotonic() > deadline:
-            raise Failure("the menu kept moving")
+        if time.monotonic() > deadline or run.process.poll() is not None:
+            raise Failure("%s: the menu did not come to rest" % label)
         frames.append(grab(run.window))
         if len(frames) > 1 and difference(frames[-1], frames[-2], FULL) > SAME / 4:
             still_since = time.monotonic()
         time.sleep(0.15)
-    menu = run.keep(frames[-1], "menu")
+    run.keep(frames[-1], label)
+    return frames
+
+
+def menu_intro(run):
+    """The panels and buttons slide in, then the menu stands with the first button lit."""
+    frames = menu_standing(run, "menu")
+    menu = frames[-1]
     expect_picture(menu, UP_PANEL, "menu top panel")
     for slot in BUTTON_Y:
         expect_picture(menu, button(slot), "menu button %d" % slot)
@@ -348,6 +363,7 @@ def high_scores(run, menu3):
     expect_same(menu3, table, button(3), "high scores keep their menu button lit")
     expect_picture(table, TABLE_RANKS, "rank column")
     leave_with_escape(run, menu3, "high-scores-escape")
+    return table
 
 
 def car_choice(run, menu1):
@@ -368,7 +384,7 @@ def car_choice(run, menu1):
 
 
 def race(run, cars):
-    """Drive and fire, pause and resume, end the race; returns the name typed, if any."""
+    """Drive and fire, pause and resume, end the race, enter a name and send nothing."""
     run.press("Return")
     banner = run.until("race-banner", differs_from(cars, SUB_SCREEN))
     expect_picture(banner, LEFT_PANEL, "left panel")
@@ -403,20 +419,25 @@ def race(run, cars):
                          rect=WINDOW)
     expect_picture(question, WINDOW, "end-race question")
     run.hold("y")
-    # A score that enters the table asks for a name inside the race screen; otherwise the
-    # menu comes back with its intro.
-    time.sleep(1.0)
-    after = run.settle("race-ended", rect=WINDOW)
-    if difference(after, question, WINDOW_TOP_EDGE) < SAME:
-        name = "Вася"
-        run.type_russian("Cyrillic_VE", "Cyrillic_a", "Cyrillic_es", "Cyrillic_ya")
-        entered = run.until("name-typed", differs_from(after, MESSAGE_TEXT), rect=WINDOW)
-        run.press("Return")
-        send = run.until("send-question", differs_from(entered, WINDOW), rect=WINDOW)
-        run.hold("n")  # never send: the run must not touch the network
-        menu = run.until("menu-after-race", differs_from(send, WINDOW_TOP_EDGE))
-        return name, menu
-    return None, after
+    # The seeded table has a row below any race's score: the name is asked inside the race.
+    entry = run.until("name-entry", differs_from(question, MESSAGE_TEXT), rect=WINDOW_TOP_EDGE)
+    expect_same(question, entry, WINDOW_TOP_EDGE, "the name entry keeps the window")
+    run.type_russian(*TYPED_NAME_KEYS)
+    entered = run.until("name-typed", differs_from(entry, NAME_LINE), rect=WINDOW_TOP_EDGE)
+    run.press("Return")
+    send = run.until("send-question", differs_from(entered, MESSAGE_TEXT), rect=WINDOW)
+    run.hold("n")  # never send: the run must not touch the network
+    return send
+
+
+def back_to_high_scores(run, send, table):
+    """After a result the menu is built again and opens the high-score table by itself."""
+    run.until("race-left", differs_from(send, WINDOW_TOP_EDGE))
+    scores = menu_standing(run, "high-scores-after-race")[-1]
+    expect_same(table, scores, UP_PANEL, "the menu is back")
+    expect_same(table, scores, button(3), "the high-score button is lit")
+    expect_differs(table, scores, TABLE_LAST_ROW, "the last row shows the new result")
+    return scores
 
 
 def quit_question(run, menu):
@@ -459,7 +480,19 @@ def table_check(rows):
     return bytes(acc)
 
 
-def check_save_files(workdir, typed_name):
+def seed_save_files(save):
+    rows = [(SEEDED_NAME.encode("cp1251"), score) for score in SEEDED_SCORES]
+    lines = []
+    for name, score in rows:
+        lines += [name, str(score).encode("ascii"), b"0", b"0"]
+    with open(os.path.join(save, "hs"), "wb") as f:
+        f.write(b"".join(line + b"\r\n" for line in lines))
+    options = [b"0", b"1", b"1", b"_______", table_check(rows)]
+    with open(os.path.join(save, "options"), "wb") as f:
+        f.write(b"".join(line + b"\r\n" for line in options))
+
+
+def check_save_files(workdir):
     save = os.path.join(workdir, "Data", "Save")
     options = crlf_lines(os.path.join(save, "options"), 5)
     expected = [b"0", b"1", b"0", "_______Жук".encode("cp1251")]
@@ -470,11 +503,12 @@ def check_save_files(workdir, typed_name):
     scores = [score for _, score in rows]
     if scores != sorted(scores, reverse=True):
         raise Failure("table is not best first: %r" % scores)
-    names = {name for name, _ in rows}
-    if CP1251_NAME_OF_DEFAULT_ROWS not in names:
-        raise Failure("the default rows are missing from the table: %r" % names)
-    if typed_name is not None and typed_name.encode("cp1251") not in names:
-        raise Failure("the name typed after the race is not in the table: %r" % names)
+    typed = [score for name, score in rows if name == TYPED_NAME.encode("cp1251")]
+    kept = sorted(row for row in rows if row[0] != TYPED_NAME.encode("cp1251"))
+    seeded = sorted((SEEDED_NAME.encode("cp1251"), score) for score in SEEDED_SCORES[:9])
+    if len(typed) != 1 or typed[0] < 0 or kept != seeded:
+        raise Failure("the table should hold the seeded rows above the last and the race's "
+                      "result under the typed name: %r" % rows)
     if options[4] != table_check(rows):
         raise Failure("the options file's check text does not match the table")
 
@@ -491,12 +525,10 @@ def check_no_crash(run):
 
 
 def main():
-    args = [a for a in sys.argv[1:] if not a.startswith("--")]
-    if len(args) != 2:
+    if len(sys.argv) != 3:
         print(__doc__)
         return 2
-    skip_race = "--skip-race" in sys.argv
-    game, data = os.path.abspath(args[0]), os.path.abspath(args[1])
+    game, data = os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2])
     shots = os.environ.get("VONTRA_E2E_SHOTS") or tempfile.mkdtemp(prefix="vontra-e2e-shots-")
     os.makedirs(shots, exist_ok=True)
     for name in os.listdir(shots):  # an earlier run's shots, so the folder shows one run
@@ -510,16 +542,11 @@ def main():
         menus = arrows_move_the_lit_button(run, menu)
         help_pages(run, select(run, 1, 4, menus))
         options(run, select(run, 4, 2, menus))
-        high_scores(run, select(run, 2, 3, menus))
+        table = high_scores(run, select(run, 2, 3, menus))
         cars = car_choice(run, select(run, 3, 1, menus))
-        typed_name = None
-        if skip_race:
-            leave_with_escape(run, menus[1], "cars-escape")
-        else:
-            typed_name, menu = race(run, cars)
-            menu = run.settle("menu-before-quit")
-        quit_question(run, menu if not skip_race else menus[1])
-        check_save_files(run.workdir, typed_name)
+        send = race(run, cars)
+        quit_question(run, back_to_high_scores(run, send, table))
+        check_save_files(run.workdir)
         check_no_crash(run)
     except Failure as failure:
         print("FAIL: %s" % failure)

@@ -12,7 +12,7 @@ if(VONTRA_XVFB AND VONTRA_OPENBOX AND VONTRA_XDOTOOL AND VONTRA_XWD AND VONTRA_S
   add_test(NAME PlayThroughUnderXvfb
            COMMAND ${CMAKE_SOURCE_DIR}/scripts/xvfb-run-game
                    ${Python3_EXECUTABLE} ${CMAKE_CURRENT_LIST_DIR}/play_through.py
-                   $<TARGET_FILE:vontra> ${CMAKE_BINARY_DIR}/Data --skip-race)
+                   $<TARGET_FILE:vontra> ${CMAKE_BINARY_DIR}/Data)
   set_tests_properties(PlayThroughUnderXvfb PROPERTIES TIMEOUT 400 LABELS "xvfb;e2e"
     ENVIRONMENT "SDL_AUDIODRIVER=dummy;VONTRA_E2E_SHOTS=${CMAKE_BINARY_DIR}/e2e-shots;LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/tests/lsan.supp")
 endif()
