@@ -26,6 +26,8 @@ class TextCanvas {
   void Draw(Surface& surface, const std::string& text, int x, int y);
 
   size_t CachedStrings() const { return cache_.size(); }
+  // Forgets every rendered string (they are rendered again when next drawn).
+  void DropCache() { cache_.clear(); }
   static constexpr size_t kCacheLimit = 1024;
 
  private:

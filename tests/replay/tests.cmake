@@ -8,3 +8,8 @@ foreach(recording ${VONTRA_RECORDINGS})
     "SDL_AUDIODRIVER=dummy;SDL_VIDEODRIVER=dummy;LSAN_OPTIONS=suppressions=${CMAKE_CURRENT_LIST_DIR}/../lsan.supp")
 endforeach()
 
+# A few games of the autopilot, with the sprite tree and the heap checked after each one. The
+# long run is scripts/soak.
+add_test(NAME Soak.FewGames COMMAND vontra-replay soak 6)
+set_tests_properties(Soak.FewGames PROPERTIES TIMEOUT 600 LABELS soak ENVIRONMENT
+  "SDL_AUDIODRIVER=dummy;SDL_VIDEODRIVER=dummy;LSAN_OPTIONS=suppressions=${CMAKE_CURRENT_LIST_DIR}/../lsan.supp")

@@ -94,8 +94,9 @@ ResultFields GameCheckpoint(TMForm& form) {
   f.emplace_back("lives", std::to_string(form.Lives));
   f.emplace_back("time", std::to_string(form.TimeLeftMs));
   const TMyCarSprite* car = form.ScreenState == 1 ? form.PlayerCar : nullptr;
-  f.emplace_back("car", car ? Fixed(car->X) + "/" + Fixed(car->Y) + "/" + Fixed(car->Distance)
-                            : std::string("-"));
+  f.emplace_back("carx", car ? Fixed(car->X) : std::string("-"));
+  f.emplace_back("cary", car ? Fixed(car->Y) : std::string("-"));
+  f.emplace_back("distance", car ? Fixed(car->Distance) : std::string("-"));
   f.emplace_back("sprites", std::to_string(CountSprites(form)));
   return f;
 }

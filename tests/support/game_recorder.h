@@ -17,7 +17,8 @@ namespace vontra {
 
 using ResultFields = std::vector<std::pair<std::string, std::string>>;
 
-// Screen, window, race, score, lives, clock, the car's position and distance, sprite count.
+// Screen, window, race, score, lives, clock, the car's position and distance ("-" outside a
+// race), sprite count.
 ResultFields GameCheckpoint(TMForm& form);
 // The checkpoint plus checksums of the last frame and of the save files; call after the
 // game has been shut down (so the save files are written).

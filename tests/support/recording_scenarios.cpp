@@ -3,6 +3,7 @@
 // so a re-recording after a deliberate change still reaches the same ending.
 #include "app/virtual_keys.h"
 #include "frontend/menu_button.h"
+#include "support/autopilot.h"
 #include "support/game_recorder.h"
 
 namespace vontra {
@@ -94,6 +95,67 @@ void FrontEndTour(GameRecorder& rec) {
   rec.Tick(60);
 }
 
+// Lets the autopilot play until `done` holds.
+void Pilot(GameRecorder& rec, Autopilot& pilot, const std::function<bool()>& done, int maxFrames,
+           const char* what) {
+  const AutopilotHands hands{[&](const PlatformEvent& e) { rec.Send(e); },
+                             [&](const InputStateSet& held) { rec.Hold(held); }};
+  for (int i = 0; i < maxFrames; ++i) {
+    if (done()) return;
+    pilot.Step(rec.Form(), hands);
+    if (!rec.Tick()) break;
+  }
+  if (!done()) throw std::runtime_error(std::string("the autopilot never got to: ") + what);
+}
+
+// Race 1 driven to the finish, its time bonus counted, and the banner of race 2.
+void RaceWon(GameRecorder& rec) {
+  Autopilot pilot({});
+  TMForm& form = rec.Form();
+  Pilot(
+      rec, pilot, [&] { return form.ScreenState == 1 && form.Level == 2 && form.WindowKind == 1; },
+      20000, "the banner of race 2");
+  rec.Hold({});
+  rec.Tick(30);
+}
+
+// The car never moves: four races lost to the clock, game over, back to the menu.
+void LostToClock(GameRecorder& rec) {
+  AutopilotSettings settings;
+  settings.IdleChance = 1.0;
+  settings.FirstCar = 3;
+  Autopilot pilot(settings);
+  TMForm& form = rec.Form();
+  bool raced = false;
+  Pilot(
+      rec, pilot,
+      [&] {
+        raced = raced || form.ScreenState == 1;
+        return raced && form.ScreenState == 0 && form.MenuIntroPhase == 0;
+      },
+      30000, "the menu after the game");
+  rec.Hold({});
+  rec.Tick(30);
+}
+
+// Races until the score enters the table, then Escape and Y, a name typed, the result not
+// sent, and the high-score screen that follows.
+void HighScoreEntered(GameRecorder& rec) {
+  AutopilotSettings settings;
+  settings.Name = "Pilot";
+  settings.FirstCar = 2;
+  Autopilot pilot(settings);
+  TMForm& form = rec.Form();
+  Pilot(
+      rec, pilot, [&] { return form.ScreenState == 1 && form.Score > form.HighScores[10].Score; },
+      60000, "a score for the table");
+  pilot.Finish();
+  Pilot(
+      rec, pilot, [&] { return form.ScreenState == 3; }, 6000, "the high-score screen");
+  rec.Hold({});
+  rec.Tick(60);
+}
+
 }  // namespace
 
 const std::vector<RecordingScenario>& RecordingScenarios() {
@@ -102,6 +164,18 @@ const std::vector<RecordingScenario>& RecordingScenarios() {
        "menus, options, help, high scores and car choice; questions declined",
        {7, 60, 240},
        FrontEndTour},
+      {"race_won",
+       "race 1 driven to the finish by the autopilot, up to the banner of race 2",
+       {11, 60, 240},
+       RaceWon},
+      {"lost_to_clock",
+       "a car that never moves: four races lost to the clock, game over",
+       {13, 60, 240},
+       LostToClock},
+      {"high_score",
+       "races until the score enters the table, name typed, result not sent",
+       {17, 60, 240},
+       HighScoreEntered},
   };
   return scenarios;
 }

@@ -1,9 +1,10 @@
-// vontra-replay: recorded games.
+// vontra-replay: recorded games and the soak.
 //
 //   vontra-replay play FILE...        replays each recording; fails with the first divergence
 //   vontra-replay record NAME FILE    plays the scripted game NAME and writes its recording
 //   vontra-replay record-all DIR      re-records every scripted game into DIR/NAME.txt
 //   vontra-replay list                the scripted games
+//   vontra-replay soak RACES [SEED]   the autopilot plays game after game (see README, "Soak")
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -13,6 +14,7 @@
 #include <sstream>
 #include <string>
 
+#include "soak.h"
 #include "support/game_recorder.h"
 
 namespace {
@@ -23,7 +25,8 @@ int Usage() {
   std::cerr << "usage: vontra-replay play FILE...\n"
                "       vontra-replay record NAME FILE\n"
                "       vontra-replay record-all DIR\n"
-               "       vontra-replay list\n";
+               "       vontra-replay list\n"
+               "       vontra-replay soak RACES [SEED]\n";
   return 2;
 }
 
@@ -120,6 +123,13 @@ int main(int argc, char** argv) {
       std::cout << s.Name << "  " << s.Summary << '\n';
     }
     return 0;
+  }
+  if (command == "soak" && (argc == 3 || argc == 4)) {
+    SoakSettings settings;
+    settings.Races = std::atoi(argv[2]);
+    if (argc == 4) settings.Seed = static_cast<uint32_t>(std::strtoul(argv[3], nullptr, 10));
+    if (settings.Races < 1) return Usage();
+    return RunSoak(settings);
   }
   return Usage();
 }
