@@ -241,6 +241,18 @@ TEST(RaceGame, CoastingOverTheFinishAfterTheTimeRanOutCountsAsFinished) {
   EXPECT_EQ(form.WindowKind, kLevelBanner);
 }
 
+TEST(RaceGame, LastTenSecondsTickOncePerShownSecond) {
+  RaceGame g;
+  g.StartRace();
+  TMForm& form = g.Form();
+  g.PassBanner();
+  form.TimeLeftMs = 10500;
+  g.sounds.clear();
+  ASSERT_TRUE(g.RunUntil([&] { return form.TimeLeftMs <= 0; }, 2000));
+  // 9 to 8, ..., 1 to 0: the change to 0 is the end of the time.
+  EXPECT_EQ(g.Count("Tick"), 9);
+}
+
 TEST(RaceGame, TimeUpCostsALifeAndRestartsTheRaceOrEndsTheGame) {
   struct Case {
     int32_t Lives;

@@ -5,11 +5,13 @@
 #include <vector>
 
 #include "app/mform.h"
+#include "app/race_events.h"
 #include "app/race_hud.h"
 #include "assets/picture_collection.h"
 #include "frontend/caption_sprite.h"
 #include "frontend/screen_routines.h"
 #include "player/my_car_sprite.h"
+#include "road/scroll_background.h"
 #include "road/spawner.h"
 #include "support/headless_game.h"
 
@@ -98,6 +100,32 @@ TEST_F(RaceHud, NeedleTremblesBetweenTwoAndFourAtRest) {
   EXPECT_EQ(NeedleAngle(kCarMaxSpeed, 0), 180);
   EXPECT_EQ(NeedleAngle(kTurboMaxSpeed, 0), 216);
   EXPECT_EQ(NeedleAngle(30, 1), (298 + 4) % 256);
+}
+
+TEST_F(RaceHud, ShakeJumpsTenTimesAndEndsWhereItStarted) {
+  TMForm& f = form();
+  f.FrameTimeMs = 17;
+  const double panelX = f.LeftPanelSprite->X;
+  const double carY = f.PlayerCar->Y;
+  const double roadX = f.Background->X;
+  StartShake(f);
+  std::vector<double> offsets;
+  int frames = 0;
+  while (f.ShakeActive && frames < 100) {
+    UpdateShake(f);
+    ++frames;
+    offsets.push_back(f.LeftPanelSprite->X - panelX);
+    // The road is not moved; it draws itself shifted by the offsets, the other way round.
+    EXPECT_EQ(f.Background->X, roadX);
+  }
+  // A step every 50 ms: every fourth frame at 17 ms, while the timer runs 50, 33, 16, -1.
+  EXPECT_EQ(frames, 1 + 10 * 4);
+  std::vector<double> steps;
+  for (size_t i = 0; i < offsets.size(); i += 4) steps.push_back(offsets[i]);
+  EXPECT_EQ(steps, (std::vector<double>{5, 0, 5, 0, 5, 0, 5, 0, 5, 0, 0}));
+  EXPECT_EQ(f.PlayerCar->Y, carY);
+  EXPECT_EQ(f.ShakeDX, 0);
+  EXPECT_EQ(f.ShakeDY, 0);
 }
 
 }  // namespace
