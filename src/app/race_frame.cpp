@@ -18,7 +18,7 @@ constexpr int kRaceScreen = 1;
 constexpr int kBonusPointsPerSecond = 5;
 constexpr int kBonusSpeedUp = 10;
 constexpr int32_t kWarningMs = 10000;
-// A timed bonus the car does not carry is kept full, so it starts full when picked up.
+// The timers of bonuses the car does not carry are parked high; picking one up sets its time.
 constexpr int32_t kIdleBonusMs = 100000;
 
 void OpenWindow(TMForm& form, int kind) {
