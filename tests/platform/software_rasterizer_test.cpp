@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
 namespace vontra {
 namespace {
 
@@ -25,6 +30,35 @@ TEST(SoftwareRasterizer, TellsCpuRasterisersFromGraphicsChips) {
   for (const Case& c : cases) {
     EXPECT_EQ(IsSoftwareRasterizerName(c.glRenderer), c.onCpu) << c.glRenderer;
   }
+}
+
+TEST(SoftwareRasterizer, GraphicsDeviceIsADrmOrNvidiaNode) {
+  struct Case {
+    std::vector<std::string> entries;  // paths under a scratch dev folder
+    bool device;
+  };
+  const Case cases[] = {
+      {{}, false},
+      {{"dri/renderD128"}, true},
+      {{"dri/card0"}, true},
+      {{"nvidia0", "nvidiactl"}, true},
+      {{"dri/by-path/pci-0000:00:02.0-card"}, false},
+      {{"null", "tty0", "fb0"}, false},
+  };
+  const std::filesystem::path dev = std::filesystem::path(testing::TempDir()) / "vontra-dev-nodes";
+  for (const Case& c : cases) {
+    std::filesystem::remove_all(dev);
+    std::filesystem::create_directories(dev);
+    std::string listed;
+    for (const std::string& entry : c.entries) {
+      std::filesystem::create_directories((dev / entry).parent_path());
+      std::ofstream(dev / entry).put('\n');
+      listed += entry + " ";
+    }
+    EXPECT_EQ(HasGraphicsDevice(dev), c.device) << listed;
+  }
+  std::filesystem::remove_all(dev);
+  EXPECT_FALSE(HasGraphicsDevice(dev)) << "a missing folder";
 }
 
 }  // namespace

@@ -19,17 +19,21 @@ SdlDisplay::~SdlDisplay() {
 bool SdlDisplay::CreateRenderer() {
   if (renderer_ != nullptr) return true;
   SDL_Window* window = session_->Window();
-  renderer_ = SDL_CreateRenderer(window, -1, SDL_RENDERER_PRESENTVSYNC);
-  // A renderer the user asked SDL for stays; otherwise a GL rasteriser on the CPU gives way to
-  // the software renderer, which then has to draw straight into the window (not through a GL
-  // texture again).
-  if (renderer_ != nullptr && SDL_GetHint(SDL_HINT_RENDER_DRIVER) == nullptr &&
-      RendersOnSoftwareRasterizer(renderer_)) {
-    SDL_DestroyRenderer(renderer_);
-    renderer_ = nullptr;
-    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+  // A renderer the user asked SDL for stays. Otherwise OpenGL is worth it on a graphics chip
+  // only: without one, or on a CPU rasteriser, SDL's software renderer shows the frame for a
+  // fraction of the CPU, drawing straight into the window (not through a GL texture again).
+  const bool chosen = SDL_GetHint(SDL_HINT_RENDER_DRIVER) != nullptr;
+  if (chosen || HasGraphicsDevice()) {
+    renderer_ = SDL_CreateRenderer(window, -1, SDL_RENDERER_PRESENTVSYNC);
+    if (renderer_ != nullptr && !chosen && RendersOnSoftwareRasterizer(renderer_)) {
+      SDL_DestroyRenderer(renderer_);
+      renderer_ = nullptr;
+    }
   }
-  if (renderer_ == nullptr) renderer_ = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
+  if (renderer_ == nullptr) {
+    if (!chosen) SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    renderer_ = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
+  }
   if (renderer_ == nullptr) return false;
   texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB565, SDL_TEXTUREACCESS_STREAMING,
                                kDisplayWidth, kDisplayHeight);

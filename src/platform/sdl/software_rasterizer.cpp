@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <cctype>
+#include <initializer_list>
 #include <string>
+#include <system_error>
 
 namespace vontra {
 
@@ -16,6 +18,28 @@ bool IsSoftwareRasterizerName(std::string_view glRenderer) {
     if (name.find(cpu) != std::string::npos) return true;
   }
   return false;
+}
+
+namespace {
+
+bool HasEntryStartingWith(const std::filesystem::path& dir,
+                          std::initializer_list<std::string_view> prefixes) {
+  std::error_code error;
+  for (std::filesystem::directory_iterator it(dir, error), end; !error && it != end;
+       it.increment(error)) {
+    const std::string name = it->path().filename().string();
+    for (std::string_view prefix : prefixes) {
+      if (name.rfind(prefix, 0) == 0) return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
+bool HasGraphicsDevice(const std::filesystem::path& dev) {
+  return HasEntryStartingWith(dev / "dri", {"card", "renderD"}) ||
+         HasEntryStartingWith(dev, {"nvidia"});
 }
 
 bool RendersOnSoftwareRasterizer(SDL_Renderer* renderer) {
