@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <stdexcept>
 
 #include "app/form_lifecycle.h"
 #include "player/my_car_sprite.h"
@@ -225,7 +226,8 @@ RecordedGame GameRecorder::Finish() {
   r.FrameRate = setup_.FrameRate;
   r.Runs = std::move(builder_.Runs());
   r.Checks = std::move(checks_);
-  // Events queued after the last frame never reached the game.
+  if (r.Runs.empty()) throw std::logic_error("a recording needs at least one frame");
+  // Events queued after the last frame are left out: no tick delivered them.
   FormDestroy(game_->Form());
   r.End = {r.TotalFrames(), GameEndResults(*game_)};
   if (!r.Checks.empty() && r.Checks.back().Frame == r.End.Frame) r.Checks.pop_back();
