@@ -8,6 +8,8 @@
 #include <fstream>
 
 #include "app/mform.h"
+#include "assets/wave_collection.h"
+#include "audio/sound_mixer.h"
 #include "frontend/text_canvas.h"
 #include "platform/audio_device.h"
 #include "support/autopilot.h"
@@ -51,6 +53,13 @@ int RunSoak(const SoakSettings& settings) {
   options.Platform.FrameRate = settings.FrameRate;
   HeadlessGame game(options);
   game.Create();
+  // Each sound is decoded when first played; rare ones are first heard after hundreds of
+  // races. Decoding them all now keeps that bounded, once-only growth out of the heap figures.
+  TWaveCollection& sounds = *game.Form().MDXWaveList;
+  for (int i = 0; i < sounds.Count(); ++i) {
+    sounds.Items(i).Play(*game.Form().MDXSound, false);
+    sounds.Items(i).Stop();
+  }
 
   AutopilotSettings pilotSettings;
   pilotSettings.Seed = settings.Seed;
