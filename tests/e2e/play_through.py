@@ -88,6 +88,7 @@ class Run:
         self.log_path = os.path.join(self.workdir, "game.log")
         self.process = None
         self.window = None
+        self.first_frames = []
 
     # --- the game process -------------------------------------------------------------
 
@@ -122,6 +123,11 @@ class Run:
             time.sleep(0.1)
         else:
             raise Failure("no visible window named Vontra")
+        # The intro starts at once: its first frames are grabbed before anything else.
+        try:
+            self.first_frames = [grab(self.window)]
+        except (subprocess.CalledProcessError, ValueError):
+            pass  # the window is still being set up
         # The game ticks only while its window is the active one; the pointer rests off it.
         xdotool("mousemove", "0", "0")
         xdotool("windowactivate", "--sync", self.window)
@@ -252,19 +258,22 @@ def same_as(reference, rect):
 # --- the scenes ---------------------------------------------------------------------------
 
 
-def menu_standing(run, label):
+def menu_standing(run, label, frames=None):
     """Grabs until the menu's intro has ended; returns every grab, the standing menu last."""
-    frames = []
+    frames = list(frames or [])
     deadline = time.monotonic() + TIMEOUT
-    still_since = time.monotonic()
-    # The intro runs frame by frame; on a loaded machine a frame can come late, so the menu
-    # counts as standing only after a longer quiet spell than other screens need.
-    while time.monotonic() - still_since < INTRO_QUIET:
+    changed_at = time.monotonic()
+    # The intro runs frame by frame; on a loaded machine a frame (or a grab) can come late,
+    # so the menu counts as standing only after two equal grabs and a longer quiet spell
+    # than other screens need.
+    while True:
         if time.monotonic() > deadline or run.process.poll() is not None:
             raise Failure("%s: the menu did not come to rest" % label)
         frames.append(grab(run.window))
-        if len(frames) > 1 and difference(frames[-1], frames[-2], FULL) > SAME / 4:
-            still_since = time.monotonic()
+        if len(frames) < 2 or difference(frames[-1], frames[-2], FULL) > SAME / 4:
+            changed_at = time.monotonic()
+        elif time.monotonic() - changed_at >= INTRO_QUIET:
+            break
         time.sleep(0.15)
     run.keep(frames[-1], label)
     return frames
@@ -272,7 +281,7 @@ def menu_standing(run, label):
 
 def menu_intro(run):
     """The panels and buttons slide in, then the menu stands with the first button lit."""
-    frames = menu_standing(run, "menu")
+    frames = menu_standing(run, "menu", run.first_frames)
     menu = frames[-1]
     expect_picture(menu, UP_PANEL, "menu top panel")
     for slot in BUTTON_Y:
