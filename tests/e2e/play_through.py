@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Plays the built game like a new player on the X screen it is given (DISPLAY), with xdotool.
+"""Plays the built game as a player would on the X screen it is given (DISPLAY), with xdotool.
 
 Usage: play_through.py GAME DATA_DIR
 
