@@ -64,23 +64,9 @@ class RaceGame {
     ASSERT_TRUE(game.RunUntil([&] { return Form().WindowKind == 0; }, 1000));
   }
 
-  void ClickSlot(int slot) {
-    TMenuButton* button = Form().WidgetSlots[slot];
-    ASSERT_NE(button, nullptr) << "slot " << slot;
-    const int x = static_cast<int>(button->X) + button->Width / 2;
-    const int y = static_cast<int>(button->Y) + button->Height / 2;
-    game.MoveMouse(x, y);
-    game.Click(x, y);
-    game.RunTicks(1);
-  }
+  void ClickSlot(int slot) { ASSERT_TRUE(game.ClickSlot(slot)) << "slot " << slot; }
 
-  // One frame with `keys` held, then one with nothing held, so the next press is an edge.
-  void Press(const InputStateSet& keys) {
-    game.Hold(keys);
-    game.RunTicks(1);
-    game.ReleaseAll();
-    game.RunTicks(1);
-  }
+  void Press(const InputStateSet& keys) { game.Press(keys); }
 
   bool RunUntil(const std::function<bool()>& done, int maxTicks) {
     return game.RunUntil(done, maxTicks);

@@ -37,13 +37,7 @@ void StartAtMenu(HeadlessGame& game) {
 
 // Moves the mouse onto a button and clicks it, then lets one frame run.
 void ClickSlot(HeadlessGame& game, int slot) {
-  TMenuButton* button = game.Form().WidgetSlots[slot];
-  ASSERT_NE(button, nullptr) << "slot " << slot;
-  const int x = static_cast<int>(button->X) + button->Width / 2;
-  const int y = static_cast<int>(button->Y) + button->Height / 2;
-  game.MoveMouse(x, y);
-  game.Click(x, y);
-  game.RunTicks(1);
+  ASSERT_TRUE(game.ClickSlot(slot)) << "slot " << slot;
 }
 
 void PressY(HeadlessGame& game) {

@@ -7,7 +7,6 @@
 #include <memory>
 #include <string>
 
-#include "frontend/menu_button.h"
 #include "frontend/message_window.h"
 #include "online/loopback_server.h"
 #include "online/web_service.h"
@@ -36,23 +35,13 @@ class RedirectingClient : public IHttpClient {
 };
 
 void ClickSlot(HeadlessGame& game, int slot) {
-  TMenuButton* button = game.Form().WidgetSlots[slot];
-  ASSERT_NE(button, nullptr) << "slot " << slot;
-  const int x = static_cast<int>(button->X) + button->Width / 2;
-  const int y = static_cast<int>(button->Y) + button->Height / 2;
-  game.MoveMouse(x, y);
-  game.Click(x, y);
-  game.RunTicks(1);
+  ASSERT_TRUE(game.ClickSlot(slot)) << "slot " << slot;
 }
 
-// One frame with the key held and one without, so the next press is seen again.
 void Press(HeadlessGame& game, void (*hold)(InputStateSet&)) {
   InputStateSet keys;
   hold(keys);
-  game.Hold(keys);
-  game.RunTicks(1);
-  game.ReleaseAll();
-  game.RunTicks(1);
+  game.Press(keys);
 }
 
 // Car choice, race 1, a score for the table, the end-race question, the name: the send

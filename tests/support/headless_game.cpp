@@ -6,6 +6,7 @@
 
 #include "app/form_lifecycle.h"
 #include "app/message_loop.h"
+#include "frontend/menu_button.h"
 #include "platform/sdl/sdl_font_rasterizer.h"
 
 namespace vontra {
@@ -65,6 +66,24 @@ void HeadlessGame::Pump(int turns) {
   for (int i = 0; i < turns; ++i) {
     if (!ProcessMessages(*form_)) break;
   }
+}
+
+bool HeadlessGame::ClickSlot(int slot) {
+  const TMenuButton* button = form_->WidgetSlots[slot];
+  if (!button) return false;
+  const int x = static_cast<int>(button->X) + button->Width / 2;
+  const int y = static_cast<int>(button->Y) + button->Height / 2;
+  MoveMouse(x, y);
+  Click(x, y);
+  RunTicks(1);
+  return true;
+}
+
+void HeadlessGame::Press(const InputStateSet& keys) {
+  Hold(keys);
+  RunTicks(1);
+  ReleaseAll();
+  RunTicks(1);
 }
 
 void HeadlessGame::TapKey(int virtualKey, bool alt) {

@@ -56,6 +56,11 @@ class HeadlessGame {
   void Type(uint8_t c) { platform_.events->Char(c); }
   void MoveMouse(int x, int y) { platform_.events->MouseMove(x, y); }
   void Click(int x, int y) { platform_.events->Click(x, y); }
+  // Moves the pointer onto the middle of the button in `slot`, clicks it and runs one tick;
+  // false when the slot is empty.
+  bool ClickSlot(int slot);
+  // One tick with `keys` held and one with nothing held, so the next press is an edge again.
+  void Press(const InputStateSet& keys);
 
   // The last drawn frame.
   uint16_t Pixel(int x, int y) const { return platform_.display->Frame().At(x, y); }
