@@ -28,6 +28,9 @@ int RenderMenuScenes(const std::string& data, const std::string& out) {
   s.ClickSlot(2);
   s.RunTicks(30);
   if (!s.WriteFrame(out + "/menu-options.bmp")) return 1;
+  s.ClickSlot(3);
+  s.RunTicks(10);
+  if (!s.WriteFrame(out + "/menu-high-scores.bmp")) return 1;
   s.ClickSlot(4);
   for (int page = 1; page <= 5; ++page) {
     s.RunTicks(10);

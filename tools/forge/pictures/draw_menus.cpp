@@ -613,9 +613,10 @@ void DrawSubPanels(PictureSet& set) {
   });
   set.Make("HSB", Archive::Menu).DrawEachFrameSame([](cairo_t* cr) {
     SubPanel(cr, 28, "ТАБЛИЦА РЕКОРДОВ");
-    // Row stripes under the ten names (rows start at panel y 37, 24 apart) and medals.
+    // Row stripes under the ten names (24 apart) and medals behind the first three ranks.
     for (int n = 0; n < 10; ++n) {
-      double y = 35 + 24 * n;
+      // The text of a row sits a little below its top (its glyphs' cell is 24 high).
+      double y = 38 + 24 * n;
       RoundedRect(cr, 14, y, 452, 22, 4);
       cairo_set_source_rgba(cr, 1, 1, 1, n % 2 ? 0.03 : 0.07);
       cairo_fill(cr);
