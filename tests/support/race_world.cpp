@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include "app/race_level.h"
 #include "assets/picture_collection.h"
+#include "frontend/message_window.h"
 #include "player/bullets.h"
 #include "player/explosion.h"
 #include "player/my_car_sprite.h"
@@ -192,24 +194,12 @@ void RaceWorld::SetFrameRate(int rate) {
 }
 
 void RaceWorld::StartLevel(int32_t level) {
-  TMForm& form = *form_;
-  TMyCarSprite& car = Car();
-  car.FinishSpawned = car.Finished = car.Stopped = false;
-  if (form.Level != 0) car.LoseAllBonuses();
-  form.Level = level;
-  car.State = 0;
-  form.SpawnDistance = 0;
-  form.SpawnCount = 0;
-  car.ResetDrivingConstants();
-  car.Heading = 0;
-  car.Speed = car.Distance = car.TargetSpeed = car.ModeTimerMs = 0;
-  car.SpeedMode = 0;
-  car.ControlsOn = true;
-  car.SetZ(4);
-  FreeAllRoadObjects(form);
-  form.FinishY = -100;
-  ComputeSpawnWeights(form, level);
-  Bullets().FreeAllShots();
+  // The game's own level start; the world runs without the shell's windows, so the level
+  // banner it opens is put away at once.
+  const uint8_t windowBefore = form_->WindowKind;
+  vontra::StartLevel(*form_, level);
+  if (!windows_.empty() && windows_.back() == kLevelBanner) windows_.pop_back();
+  form_->WindowKind = windowBefore;
 }
 
 void RaceWorld::MovePass() {
