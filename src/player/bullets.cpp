@@ -67,9 +67,10 @@ int32_t TBullets::ActiveCount() const {
 void TBullets::MoveSelf(int32_t elapsedMs) {
   TImageSprite::MoveSelf(elapsedMs);
   TMyCarSprite* car = form_.PlayerCar;
-  const double carStep = car ? car->Step : 0.0;
   for (int32_t i = 1; i <= kShotSlots; ++i) {
     if (!Active[i]) continue;
+    // Read per shot: a shot earlier in this loop may have destroyed the car and stopped it.
+    const double carStep = car ? car->Step : 0.0;
     if (Target[i] != 0) {
       Blast[i] += form_.FrameTimeMs / 1000.0 * kBlastRate;
       if (Blast[i] >= kBlastFrames) FreeShot(i);

@@ -50,6 +50,21 @@ TEST(Bullets, RiseByOwnSpeedLessHalfTheRoadScroll) {
   EXPECT_NEAR(cases[1].risePerFrame, 12.23, 0.005);
 }
 
+TEST(Bullets, AShotAfterTheOneThatDestroysTheCarRisesWithTheStoppedRoad) {
+  RaceWorld world(Quiet());
+  TMyCarSprite& car = world.Car();
+  car.Speed = kCarMaxSpeed;
+  world.MovePass();
+  ASSERT_GT(car.Step, 0.0);
+  car.Energy = 10;
+  TBullets& pool = world.Bullets();
+  pool.AddShot(0, kShotRocket, car.X + 10, car.Y + 10, 0, 1);  // slot 1 destroys the car
+  pool.AddShot(0, kShotMachineGun, 300, 300, 40, 0);           // slot 2 flies after it
+  world.MovePass();
+  ASSERT_EQ(car.State, 1);
+  EXPECT_NEAR(pool.ShotY[2], 300 - 40 * world.Form().SpeedFactor * 0.25, 1e-9);
+}
+
 TEST(Bullets, PoolHoldsThirtyShotsAndDropsTheRest) {
   RaceWorld world(Quiet());
   TBullets& pool = world.Bullets();
