@@ -65,7 +65,11 @@ bool PosixFiles::WriteAtomic(const std::string& path, const std::vector<uint8_t>
   std::filesystem::create_directories(folder, error);
   if (error) return false;
 
-  std::string temp = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+  // Appended piece by piece: GCC 12 at -O3 misreads "." + name as an overlapping copy.
+  std::string hidden = ".";
+  hidden += target.filename().string();
+  hidden += ".XXXXXX";
+  std::string temp = (folder / hidden).string();
   const int fd = mkstemp(temp.data());
   if (fd < 0) return false;
   struct stat old {};
