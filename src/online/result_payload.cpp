@@ -41,4 +41,27 @@ std::string EncodeBase32(std::string_view bits) {
   return out;
 }
 
+std::optional<std::string> DecodeBase32(std::string_view text) {
+  std::string bits;
+  bits.reserve(text.size() * 5);
+  for (const char c : text) {
+    const size_t value = kBase32Alphabet.find(c);
+    if (value == std::string_view::npos) return std::nullopt;
+    for (int bit = 4; bit >= 0; --bit) bits += ((value >> bit) & 1) != 0 ? '1' : '0';
+  }
+  return bits;
+}
+
+std::optional<std::string> DecodeBits(std::string_view bits) {
+  if (bits.size() % 8 != 0) return std::nullopt;
+  std::string bytes;
+  bytes.reserve(bits.size() / 8);
+  for (size_t i = 0; i < bits.size(); i += 8) {
+    unsigned value = 0;
+    for (size_t k = 0; k < 8; ++k) value = value * 2 + (bits[i + k] == '1' ? 1 : 0);
+    bytes += static_cast<char>(value);
+  }
+  return bytes;
+}
+
 }  // namespace vontra

@@ -2,6 +2,7 @@
 // The result sent to the web service: one Windows-1251 text, written as bits and then as
 // characters of a 32-letter alphabet that survives a URL query unescaped.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -25,5 +26,13 @@ std::string EncodeBits(std::string_view text);
 // Five bits per character, first bit most significant; a bit text whose length is not a
 // multiple of 5 is first padded with leading "0"s.
 std::string EncodeBase32(std::string_view bits);
+
+// The reverse of EncodeBase32: five "0"/"1" characters per character, or nothing when a
+// character is outside the alphabet.
+std::optional<std::string> DecodeBase32(std::string_view text);
+
+// The reverse of EncodeBits: one byte per eight bits, or nothing when the bit count is not a
+// whole number of bytes.
+std::optional<std::string> DecodeBits(std::string_view bits);
 
 }  // namespace vontra
