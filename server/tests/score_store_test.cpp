@@ -1,0 +1,86 @@
+#include "score_store.h"
+
+#include <gtest/gtest.h>
+
+#include "store_fixture.h"
+
+namespace vontra::scores {
+namespace {
+
+constexpr int64_t kNow = 1'765'400'000;  // a moment well inside a UTC day's afternoon
+
+NewResult Result(std::string name, int32_t score, int64_t time, std::string address = "10.0.0.1") {
+  return {std::move(name), score, "_______", std::move(address), time};
+}
+
+std::vector<std::string> Names(const std::vector<TableRow>& rows) {
+  std::vector<std::string> names;
+  for (const TableRow& row : rows) names.push_back(row.name + ":" + std::to_string(row.score));
+  return names;
+}
+
+class ScoreStoreTest : public ::testing::Test {
+ protected:
+  test::SqliteFile file_;
+  std::unique_ptr<ScoreStore> store_ = OpenScoreStore(file_.Url());
+};
+
+TEST_F(ScoreStoreTest, OneRowPerNameBestScoreFirstToReachItWinsTies) {
+  const std::vector<NewResult> results = {
+      Result("Анна", 500, kNow - 50), Result("Борис", 900, kNow - 40),
+      Result("Анна", 900, kNow - 30),  // ties Борис later: ranked after him
+      Result("Вера", 100, kNow - 20), Result("Анна", 300, kNow - 10),
+  };
+  store_->Add(results);
+  const auto rows = store_->Top(0, 0, 100);
+  EXPECT_EQ(Names(rows), (std::vector<std::string>{"Борис:900", "Анна:900", "Вера:100"}));
+  ASSERT_EQ(rows.size(), 3u);
+  EXPECT_EQ(rows[1].rank, 2);
+  EXPECT_EQ(rows[1].time, kNow - 30);
+  EXPECT_EQ(store_->RankOf(0, "Анна"), 2);
+  EXPECT_EQ(store_->RankOf(0, "Вера"), 3);
+  EXPECT_EQ(store_->RankOf(0, "Никто"), std::nullopt);
+  EXPECT_EQ(store_->CountResults(), 5);
+}
+
+TEST_F(ScoreStoreTest, PeriodsAndPagesSelectTheirRows) {
+  std::vector<NewResult> results = {Result("old", 1000, kNow - 8 * 86400),
+                                    Result("week", 900, kNow - 3 * 86400)};
+  for (int i = 0; i < 150; ++i)
+    results.push_back(Result("p" + std::to_string(i), 500 - i, kNow - 60));
+  store_->Add(results);
+  EXPECT_EQ(store_->Top(PeriodStart(Period::kAllTime, kNow), 0, 100).size(), 100u);
+  EXPECT_EQ(store_->Top(PeriodStart(Period::kAllTime, kNow), 0, 1)[0].name, "old");
+  EXPECT_EQ(store_->Top(PeriodStart(Period::kWeek, kNow), 0, 1)[0].name, "week");
+  EXPECT_EQ(store_->Top(PeriodStart(Period::kToday, kNow), 0, 1)[0].name, "p0");
+  const auto second = store_->Top(0, 100, 100);
+  ASSERT_EQ(second.size(), 52u);
+  EXPECT_EQ(second.front().rank, 101);
+  EXPECT_EQ(second.front().name, "p98");
+  EXPECT_EQ(store_->RankOf(PeriodStart(Period::kToday, kNow), "p149"), 150);
+  EXPECT_EQ(store_->RankOf(PeriodStart(Period::kToday, kNow), "old"), std::nullopt);
+}
+
+TEST_F(ScoreStoreTest, IdenticalResultFromOneAddressWithinTenMinutesIsStoredOnce) {
+  store_->Add(std::vector{Result("A", 10, kNow)});
+  store_->Add(std::vector{
+      Result("A", 10, kNow + 599),                           // repeat: dropped
+      Result("A", 10, kNow + 1, "10.0.0.2"),                 // another address
+      Result("A", 11, kNow + 2),                             // another score
+      Result("B", 20, kNow + 3), Result("B", 20, kNow + 4),  // repeat inside one batch
+  });
+  EXPECT_EQ(store_->CountResults(), 4);
+  store_->Add(std::vector{Result("A", 10, kNow + 1000)});  // past the window of every copy
+  EXPECT_EQ(store_->CountResults(), 5);
+}
+
+TEST_F(ScoreStoreTest, HostileTextIsStoredAsItIsAndTheSchemaSurvivesReopening) {
+  const std::string hostile = "'); DROP TABLE results; --";
+  store_->Add(std::vector{Result(hostile, 5, kNow), Result("<script>", 4, kNow)});
+  store_.reset();
+  store_ = OpenScoreStore(file_.Url());  // migrations already applied: nothing is re-run
+  EXPECT_EQ(Names(store_->Top(0, 0, 10)), (std::vector<std::string>{hostile + ":5", "<script>:4"}));
+}
+
+}  // namespace
+}  // namespace vontra::scores
