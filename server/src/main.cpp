@@ -19,8 +19,9 @@ constexpr const char* kUsage =
     "                          postgresql://user@host:port/dbname\n"
     "  --rate-limit N          results per minute one address may send (default 10; 0: no limit)\n"
     "  --max-connections N     open connections at most (default 1024)\n"
+    "  --request-timeout S     seconds a client has to send a whole request (default 10)\n"
     "  --threads N             network threads (default 2)\n"
-    "  --assets DIR            folder holding race.png for the home page\n"
+    "  --assets DIR            folder holding screenshot-race.png for the home page\n"
     "  --help                  this text\n"
     "One line per request goes to stderr. SIGTERM stops the service after answering the results\n"
     "already taken.\n";
@@ -61,6 +62,8 @@ int main(int argc, char** argv) {
         options.resultsPerMinute = std::stoi(value);
       } else if (arg == "--max-connections") {
         limits.maxConnections = std::stoul(value);
+      } else if (arg == "--request-timeout") {
+        limits.requestTimeout = std::chrono::seconds(std::max(1, std::stoi(value)));
       } else if (arg == "--threads") {
         limits.threads = std::max(1, std::stoi(value));
       } else if (arg == "--assets") {

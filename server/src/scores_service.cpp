@@ -45,7 +45,7 @@ ScoresService::ScoresService(ScoreStore& writes, ScoreStore& reads, ServiceOptio
       options_(std::move(options)),
       clock_(std::move(clock)),
       limiter_(options_.resultsPerMinute),
-      racePicture_(ReadFile(options_.assetsDir + "/race.png")),
+      racePicture_(ReadFile(options_.assetsDir + "/screenshot-race.png")),
       writer_(writes, [this] { ++generation_; }) {}
 
 void ScoresService::Handle(std::string_view method, std::string_view target,

@@ -24,7 +24,7 @@ struct Reply {
 
 struct ServiceOptions {
   int resultsPerMinute = kDefaultResultsPerMinute;
-  std::string assetsDir;  // holds race.png
+  std::string assetsDir;  // holds screenshot-race.png, served as /race.png
 };
 
 class ScoresService {
