@@ -21,8 +21,10 @@ inline constexpr std::string_view kWriteVersion =
 // $1 name, $2 score, $3 extra, $4 address, $5 time, $6 time of the dedup window's start.
 inline constexpr std::string_view kInsertUnlessRecent =
     "INSERT INTO results (name, score, extra, address, created) "
-    "SELECT $1, $2, $3, $4, $5 WHERE NOT EXISTS (SELECT 1 FROM results WHERE address = $4 "
-    "AND created >= $6 AND name = $1 AND score = $2 AND extra = $3)";
+    "SELECT CAST($1 AS TEXT), CAST($2 AS INTEGER), CAST($3 AS TEXT), CAST($4 AS TEXT), "
+    "CAST($5 AS BIGINT) WHERE NOT EXISTS (SELECT 1 FROM results WHERE address = $4 "
+    "AND created >= CAST($6 AS BIGINT) AND name = $1 AND score = CAST($2 AS INTEGER) AND extra = "
+    "$3)";
 
 // Each name's best result since $1, the first to reach it winning ties.
 #define VONTRA_BEST_SINCE                                                                \

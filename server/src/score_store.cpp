@@ -1,5 +1,6 @@
 #include "score_store.h"
 
+#include "postgres_store.h"
 #include "sqlite_store.h"
 
 namespace vontra::scores {
@@ -18,6 +19,8 @@ int64_t PeriodStart(Period period, int64_t now) {
 }
 
 std::unique_ptr<ScoreStore> OpenScoreStore(const std::string& url) {
+  if (url.starts_with("postgresql://") || url.starts_with("postgres://"))
+    return OpenPostgresStore(url);
   return OpenSqliteStore(url);
 }
 

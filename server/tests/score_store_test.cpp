@@ -19,13 +19,13 @@ std::vector<std::string> Names(const std::vector<TableRow>& rows) {
   return names;
 }
 
-class ScoreStoreTest : public ::testing::Test {
+class ScoreStoreTest : public ::testing::TestWithParam<std::string> {
  protected:
-  test::SqliteFile file_;
-  std::unique_ptr<ScoreStore> store_ = OpenScoreStore(file_.Url());
+  test::FreshDatabase database_{GetParam()};
+  std::unique_ptr<ScoreStore> store_ = OpenScoreStore(database_.Url());
 };
 
-TEST_F(ScoreStoreTest, OneRowPerNameBestScoreFirstToReachItWinsTies) {
+TEST_P(ScoreStoreTest, OneRowPerNameBestScoreFirstToReachItWinsTies) {
   const std::vector<NewResult> results = {
       Result("Анна", 500, kNow - 50), Result("Борис", 900, kNow - 40),
       Result("Анна", 900, kNow - 30),  // ties Борис later: ranked after him
@@ -43,7 +43,7 @@ TEST_F(ScoreStoreTest, OneRowPerNameBestScoreFirstToReachItWinsTies) {
   EXPECT_EQ(store_->CountResults(), 5);
 }
 
-TEST_F(ScoreStoreTest, PeriodsAndPagesSelectTheirRows) {
+TEST_P(ScoreStoreTest, PeriodsAndPagesSelectTheirRows) {
   std::vector<NewResult> results = {Result("old", 1000, kNow - 8 * 86400),
                                     Result("week", 900, kNow - 3 * 86400)};
   for (int i = 0; i < 150; ++i)
@@ -61,7 +61,7 @@ TEST_F(ScoreStoreTest, PeriodsAndPagesSelectTheirRows) {
   EXPECT_EQ(store_->RankOf(PeriodStart(Period::kToday, kNow), "old"), std::nullopt);
 }
 
-TEST_F(ScoreStoreTest, IdenticalResultFromOneAddressWithinTenMinutesIsStoredOnce) {
+TEST_P(ScoreStoreTest, IdenticalResultFromOneAddressWithinTenMinutesIsStoredOnce) {
   store_->Add(std::vector{Result("A", 10, kNow)});
   store_->Add(std::vector{
       Result("A", 10, kNow + 599),                           // repeat: dropped
@@ -74,13 +74,25 @@ TEST_F(ScoreStoreTest, IdenticalResultFromOneAddressWithinTenMinutesIsStoredOnce
   EXPECT_EQ(store_->CountResults(), 5);
 }
 
-TEST_F(ScoreStoreTest, HostileTextIsStoredAsItIsAndTheSchemaSurvivesReopening) {
+TEST_P(ScoreStoreTest, HostileTextIsStoredAsItIsAndTheSchemaSurvivesReopening) {
   const std::string hostile = "'); DROP TABLE results; --";
   store_->Add(std::vector{Result(hostile, 5, kNow), Result("<script>", 4, kNow)});
   store_.reset();
-  store_ = OpenScoreStore(file_.Url());  // migrations already applied: nothing is re-run
+  store_ = OpenScoreStore(database_.Url());  // migrations already applied: nothing is re-run
   EXPECT_EQ(Names(store_->Top(0, 0, 10)), (std::vector<std::string>{hostile + ":5", "<script>:4"}));
 }
+
+TEST(PostgresStore, GoesOnAfterTheServerRestarts) {
+  test::FreshDatabase database("postgresql");
+  auto store = OpenScoreStore(database.Url());
+  store->Add(std::vector{Result("before", 1, kNow)});
+  test::SharedCluster().Restart();
+  store->Add(std::vector{Result("after", 2, kNow)});
+  EXPECT_EQ(Names(store->Top(0, 0, 10)), (std::vector<std::string>{"after:2", "before:1"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Databases, ScoreStoreTest, ::testing::Values("sqlite", "postgresql"),
+                         test::KindName);
 
 }  // namespace
 }  // namespace vontra::scores

@@ -1,0 +1,135 @@
+#include "postgres_store.h"
+
+#include <libpq-fe.h>
+
+#include <stdexcept>
+#include <string_view>
+#include <vector>
+
+#include "schema.h"
+
+namespace vontra::scores {
+namespace {
+
+using ResultPtr = std::unique_ptr<PGresult, decltype(&PQclear)>;
+
+class PostgresStore final : public ScoreStore {
+ public:
+  explicit PostgresStore(std::string url) : url_(std::move(url)) {
+    Connect();
+    Migrate();
+  }
+  ~PostgresStore() override { PQfinish(conn_); }
+
+  void Add(std::span<const NewResult> results) override {
+    // A connection lost mid-batch rolls the batch back; it is sent once more on a new one. Were
+    // the commit itself done but its answer lost, the duplicate window drops the second copy.
+    Retrying([&] {
+      Exec("BEGIN");
+      for (const NewResult& r : results) {
+        Exec(sql::kInsertUnlessRecent,
+             {r.name, std::to_string(r.score), r.extra, r.address, std::to_string(r.time),
+              std::to_string(r.time - kDuplicateWindowSeconds)});
+      }
+      Exec("COMMIT");
+      return 0;
+    });
+  }
+
+  std::vector<TableRow> Top(int64_t since, int64_t offset, int64_t limit) override {
+    return Retrying([&] {
+      const ResultPtr rows =
+          Exec(sql::kTop, {std::to_string(since), std::to_string(limit), std::to_string(offset)});
+      std::vector<TableRow> table;
+      for (int i = 0; i < PQntuples(rows.get()); ++i) {
+        table.push_back({offset + i + 1, PQgetvalue(rows.get(), i, 0),
+                         static_cast<int32_t>(std::stol(PQgetvalue(rows.get(), i, 1))),
+                         std::stoll(PQgetvalue(rows.get(), i, 2))});
+      }
+      return table;
+    });
+  }
+
+  std::optional<int64_t> RankOf(int64_t since, std::string_view name) override {
+    return Retrying([&]() -> std::optional<int64_t> {
+      const ResultPtr rank = Exec(sql::kRankOf, {std::to_string(since), std::string(name)});
+      if (PQntuples(rank.get()) == 0) return std::nullopt;
+      return std::stoll(PQgetvalue(rank.get(), 0, 0));
+    });
+  }
+
+  int64_t CountResults() override {
+    return Retrying([&] { return std::stoll(PQgetvalue(Exec(sql::kCount).get(), 0, 0)); });
+  }
+
+ private:
+  void Connect() {
+    PQfinish(conn_);
+    conn_ = PQconnectdb(url_.c_str());
+    if (PQstatus(conn_) != CONNECTION_OK) {
+      throw std::runtime_error(std::string("postgresql: cannot connect: ") + PQerrorMessage(conn_));
+    }
+  }
+
+  // Runs one statement with text parameters; throws with the server's message when it fails.
+  ResultPtr Exec(std::string_view statement, const std::vector<std::string>& params = {}) {
+    std::vector<const char*> values;
+    for (const std::string& p : params) values.push_back(p.c_str());
+    const std::string text(statement);
+    // Without parameters the simple protocol runs it, which takes several statements (migrations).
+    ResultPtr result(values.empty()
+                         ? PQexec(conn_, text.c_str())
+                         : PQexecParams(conn_, text.c_str(), static_cast<int>(values.size()),
+                                        nullptr, values.data(), nullptr, nullptr, 0),
+                     &PQclear);
+    const auto status = PQresultStatus(result.get());
+    if (status != PGRES_COMMAND_OK && status != PGRES_TUPLES_OK) {
+      const std::string why = PQerrorMessage(conn_);
+      if (PQstatus(conn_) == CONNECTION_OK) {
+        PGresult* rollback = PQexec(conn_, "ROLLBACK");
+        PQclear(rollback);
+      }
+      throw std::runtime_error("postgresql: " + why);
+    }
+    return result;
+  }
+
+  // Runs the work; when the connection turns out to be lost, connects again and runs it once more.
+  template <typename Work>
+  auto Retrying(Work work) -> decltype(work()) {
+    try {
+      if (PQstatus(conn_) != CONNECTION_OK) Connect();
+      return work();
+    } catch (const std::runtime_error&) {
+      if (PQstatus(conn_) == CONNECTION_OK) throw;
+    }
+    Connect();
+    return work();
+  }
+
+  void Migrate() {
+    Exec("BEGIN");
+    // Two services starting together migrate one after the other.
+    Exec("SELECT pg_advisory_xact_lock(5601)");
+    Exec(sql::kVersionTable);
+    const auto version =
+        static_cast<size_t>(std::stoll(PQgetvalue(Exec(sql::kReadVersion).get(), 0, 0)));
+    const auto migrations = sql::Migrations("BIGINT GENERATED ALWAYS AS IDENTITY PRIMARY KEY");
+    for (size_t v = version; v < migrations.size(); ++v) {
+      Exec(migrations[v]);
+      Exec(sql::kWriteVersion, {std::to_string(v + 1)});
+    }
+    Exec("COMMIT");
+  }
+
+  std::string url_;
+  PGconn* conn_ = nullptr;
+};
+
+}  // namespace
+
+std::unique_ptr<ScoreStore> OpenPostgresStore(const std::string& url) {
+  return std::make_unique<PostgresStore>(url);
+}
+
+}  // namespace vontra::scores
