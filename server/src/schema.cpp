@@ -12,7 +12,7 @@ std::vector<std::string> Migrations(std::string_view idColumn) {
       results +
           ";"
           "CREATE INDEX results_by_time ON results (created);"
-          "CREATE INDEX results_by_address ON results (address, created);"
+          "CREATE INDEX results_by_sender ON results (address, name, score, created);"
           "CREATE INDEX results_by_name ON results (name, score DESC, id)",
   };
 }
