@@ -95,3 +95,4 @@ def send_many(service, count, prefix, answered, stop_event=None):
             break
         if response.status == 200:
             answered.append((name.decode(), i))
+    connection.close()

@@ -13,22 +13,48 @@ import time
 import unittest
 
 sys.path.insert(0, os.path.dirname(__file__))
+from postgres_cluster import PostgresCluster  # noqa: E402
 from scores_client import Service, result_query, send_many  # noqa: E402
 
 BINARY = None
 TABLE = "/cgi/version.pl?prg=Vontra&show&type=0"
 
 
-def stored(database):
+def sqlite_rows(database):
     with sqlite3.connect(database) as db:
         return set(db.execute("SELECT name, score FROM results"))
 
 
-class ServiceTest(unittest.TestCase):
+class StopsKeepAnsweredResults:
+    """Stops of the service, clean and unclean, under load: nothing answered 200 is lost."""
+
+    def test_stops_keep_every_answered_result(self):
+        for sig in (signal.SIGTERM, signal.SIGKILL):
+            answered = []
+            threads = [threading.Thread(target=send_many, args=(self.service, 100000, f"{sig:d}{t}x", answered))
+                       for t in range(4)]
+            for t in threads:
+                t.start()
+            time.sleep(1.5)
+            code = self.service.stop(sig)
+            for t in threads:
+                t.join()
+            self.assertGreater(len(answered), 100)
+            self.assertEqual(code, 0 if sig == signal.SIGTERM else -signal.SIGKILL)
+            if sig == signal.SIGTERM:
+                self.assertIn(b"vontra-scores: stopped", self.service.read_log())
+            self.service.start()
+            self.assertEqual(set(answered) - self.stored(), set())
+
+
+class ServiceTest(StopsKeepAnsweredResults, unittest.TestCase):
     def setUp(self):
         self.dir = tempfile.TemporaryDirectory()
         self.database = os.path.join(self.dir.name, "scores.db")
         self.service = Service(BINARY, self.database, "--rate-limit", "0", "--request-timeout", "2").start()
+
+    def stored(self):
+        return sqlite_rows(self.database)
 
     def tearDown(self):
         if self.service.process.poll() is None:
@@ -73,13 +99,13 @@ class ServiceTest(unittest.TestCase):
                     b"GET /" + b"A" * 20000 + b" HTTP/1.1\r\nHost: x\r\n\r\n"]:
             self.assertTrue(self.service.raw(raw).startswith(b"HTTP/1.1 400"))
         self.assertEqual(self.service.get(good)[0], 200)
-        self.assertEqual(stored(self.database), {("Ok", 1)})
+        self.assertEqual(self.stored(), {("Ok", 1)})
 
     def test_identical_result_within_ten_minutes_is_stored_once(self):
         for _ in range(3):
             self.assertEqual(self.service.get(result_query(b"Twice", 10))[0], 200)
         self.assertEqual(self.service.get(result_query(b"Twice", 11))[0], 200)
-        self.assertEqual(sorted(stored(self.database)), [("Twice", 10), ("Twice", 11)])
+        self.assertEqual(sorted(self.stored()), [("Twice", 10), ("Twice", 11)])
 
     def test_slow_and_idle_clients_do_not_block_others(self):
         idle = [socket.create_connection(("127.0.0.1", self.service.port)) for _ in range(50)]
@@ -115,30 +141,50 @@ class ServiceTest(unittest.TestCase):
             limited.log.close()
         self.service.start()
 
-    def test_stops_keep_every_answered_result(self):
-        for sig in (signal.SIGTERM, signal.SIGKILL):
-            answered = []
-            threads = [threading.Thread(target=send_many, args=(self.service, 100000, f"{sig:d}{t}x", answered))
-                       for t in range(4)]
-            for t in threads:
-                t.start()
-            time.sleep(1.5)
-            code = self.service.stop(sig)
-            for t in threads:
-                t.join()
-            self.assertGreater(len(answered), 100)
-            self.assertEqual(code, 0 if sig == signal.SIGTERM else -signal.SIGKILL)
-            if sig == signal.SIGTERM:
-                self.assertIn(b"vontra-scores: stopped", self.service.read_log())
-            self.service.start()
-            self.assertEqual(set(answered) - stored(self.database), set())
-
     def test_one_log_line_per_request(self):
         self.service.get(TABLE)
         self.service.get(result_query(b"L", 1))
         self.service.get("/nothing")
         lines = [l for l in self.service.read_log().splitlines() if l.startswith(b"127.0.0.1 ")]
         self.assertEqual([l.split(b'"')[2].split()[0] for l in lines], [b"200", b"200", b"404"])
+
+
+class PostgresServiceTest(StopsKeepAnsweredResults, unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.cluster = PostgresCluster()
+        cls.databases = 0
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.cluster.stop()
+
+    def setUp(self):
+        PostgresServiceTest.databases += 1
+        self.name = f"s{self.databases}"
+        self.service = Service(BINARY, self.cluster.create_database(self.name), "--rate-limit", "0").start()
+
+    def tearDown(self):
+        if self.service.process.poll() is None:
+            self.service.stop(signal.SIGKILL)
+        self.service.log.close()
+
+    def stored(self):
+        return {(name, int(score)) for name, score in self.cluster.query(self.name, "SELECT name, score FROM results")}
+
+    def test_goes_on_after_the_database_restarts(self):
+        answered = []
+        threads = [threading.Thread(target=send_many, args=(self.service, 3000, f"r{t}x", answered)) for t in range(2)]
+        for t in threads:
+            t.start()
+        time.sleep(1.0)
+        before = len(answered)
+        self.cluster.restart()
+        for t in threads:
+            t.join()
+        self.assertGreater(len(answered), before)
+        self.assertEqual(self.service.get(result_query(b"After", 1))[0], 200)
+        self.assertEqual(set(answered) - self.stored(), set())
 
 
 if __name__ == "__main__":
