@@ -6,6 +6,7 @@ import os
 import signal
 import socket
 import sqlite3
+import subprocess
 import sys
 import tempfile
 import threading
@@ -23,6 +24,16 @@ TABLE = "/cgi/version.pl?prg=Vontra&show&type=0"
 def sqlite_rows(database):
     with sqlite3.connect(database) as db:
         return set(db.execute("SELECT name, score FROM results"))
+
+
+def chromium(profile_parent, *args):
+    """Runs headless Chromium, kept off every network but loopback; returns its stdout."""
+    profile = tempfile.mkdtemp(dir=profile_parent)
+    command = ["chromium", "--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
+               "--disable-background-networking", "--disable-component-update", "--disable-sync",
+               f"--user-data-dir={profile}", *args]
+    return subprocess.run(command, check=True, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True,
+                          timeout=120).stdout
 
 
 class StopsKeepAnsweredResults:
@@ -140,6 +151,20 @@ class ServiceTest(StopsKeepAnsweredResults, unittest.TestCase):
             limited.stop()
             limited.log.close()
         self.service.start()
+
+    def test_pages_in_a_real_browser(self):
+        """Headless Chromium renders both pages; their screenshots go to $VONTRA_SCORES_SHOTS."""
+        self.assertEqual(self.service.get(result_query("Вася".encode("cp1251"), 4242))[0], 200)
+        self.assertEqual(self.service.get(result_query(b"<i>bo</i>", 17))[0], 200)
+        shots = os.environ.get("VONTRA_SCORES_SHOTS") or self.dir.name
+        base = f"http://127.0.0.1:{self.service.port}"
+        for label, target in (("table", TABLE), ("home", "/")):
+            dom = chromium(self.dir.name, "--dump-dom", base + target)
+            self.assertRegex(dom, r"<td class=\"name\">Вася</td><td>4242</td>")
+            self.assertIn("&lt;i&gt;bo&lt;/i&gt;", dom)  # shown as text, not as markup
+            chromium(self.dir.name, "--window-size=900,1100", f"--screenshot={shots}/{label}.png", base + target)
+            with open(f"{shots}/{label}.png", "rb") as f:
+                self.assertEqual(f.read(8), b"\x89PNG\r\n\x1a\n")
 
     def test_one_log_line_per_request(self):
         self.service.get(TABLE)
