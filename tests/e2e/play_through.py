@@ -47,10 +47,14 @@ LEFT_PANEL = (0, 0, 124, 600)
 RIGHT_PANEL = (664, 0, 135, 600)
 ROAD = (140, 0, 500, 600)
 MESSAGE_TEXT = (220, 250, 360, 60)
+PAUSE_TEXT = (335, 278, 130, 36)  # the yellow "Пауза" over the road
+WINDOW_TITLE = (205, 190, 390, 28)  # the orange title bar of a message window
+NAME_TEXT = (200, 335, 400, 34)  # the typed name, above the blinking cursor
 
 DIFFERENT = 3.0  # mean channel difference above which two regions show different things
 SAME = 1.0  # and below which they show the same thing
 INTRO_QUIET = 1.5  # seconds without a change after which the menu's intro has ended
+TYPING_QUIET = 1.0  # seconds a typed text stays unchanged before the layout may change back
 TIMEOUT = 30.0  # seconds for one screen change, generous for a loaded machine
 
 SEEDED_NAME = "Пуфа"
@@ -62,6 +66,14 @@ SEEDED_SCORES = (5000, 4500, 4000, 3500, 3000, 2500, 2000, 1500, 1000, -1)
 
 class Failure(Exception):
     pass
+
+
+def yellow(r, g, b):
+    return r > 200 and g > 180 and b < 100
+
+
+def orange(r, g, b):
+    return r > 200 and 90 < g < 190 and b < 80
 
 
 def button(slot):
@@ -131,6 +143,11 @@ class Run:
         # The game ticks only while its window is the active one; the pointer rests off it.
         xdotool("mousemove", "0", "0")
         xdotool("windowactivate", "--sync", self.window)
+        deadline = time.monotonic() + TIMEOUT
+        while xdotool("getactivewindow").strip() != self.window:
+            if time.monotonic() > deadline:
+                raise Failure("the game's window did not get the focus")
+            time.sleep(0.1)
 
     def wait_exit(self, seconds):
         try:
@@ -167,21 +184,24 @@ class Run:
     def press(self, key):
         xdotool("key", key)
 
-    def type_russian(self, *keysyms):
-        """Types Cyrillic letters from a Russian layout, as a Russian player would.
+    def type_russian(self, label, before, rect, *keysyms):
+        """Types Cyrillic letters from a Russian layout, as a Russian player would, and
+        returns the screen once rect (where the text shows) has changed from before and
+        then stood still.
 
         Letters missing from the layout would make xdotool rebind a spare key for a moment,
         and a game that reads its events a frame later would find the binding gone. Each key
         goes down and up in one call: a slow second call would let the server repeat it.
+        The game turns keys into letters with the layout of the moment it reads them, so
+        the layout changes back only once the text has shown and stopped changing.
         """
         subprocess.run(["setxkbmap", "ru"], check=True, timeout=30)
         try:
-            time.sleep(0.3)
             xdotool("key", "--delay", "150", *keysyms)
-            time.sleep(1.0)  # the game reads the keys under this layout
+            self.wait_for(label, differs_from(before, rect))
+            return self.quiet(label, rect, TYPING_QUIET)
         finally:
             subprocess.run(["setxkbmap", "us"], check=True, timeout=30)
-            time.sleep(0.3)
 
     # --- screen -----------------------------------------------------------------------
 
@@ -208,6 +228,21 @@ class Run:
             if difference(now, last, rect) < SAME / 4:
                 self.keep(now, label)
                 return now
+            last = now
+        raise Failure("the screen kept changing while %s" % label)
+
+    def quiet(self, label, rect, seconds):
+        """The screen once rect has shown the same for the given time (several grabs)."""
+        deadline = time.monotonic() + TIMEOUT
+        last = grab(self.window)
+        since = time.monotonic()
+        while time.monotonic() < deadline:
+            time.sleep(0.15)
+            now = grab(self.window)
+            if difference(now, last, rect) >= SAME / 4:
+                since = time.monotonic()
+            elif time.monotonic() - since >= seconds:
+                return self.keep(now, label)
             last = now
         raise Failure("the screen kept changing while %s" % label)
 
@@ -294,6 +329,24 @@ def menu_intro(run):
     raise Failure("no frame of the menu's intro was seen (%d shots)" % len(frames))
 
 
+def showing(rect, colour, pixels):
+    """A condition that holds once rect has at least that many pixels of the colour."""
+    def shown(image):
+        x0, y0, w, h = rect
+        count = 0
+        for y in range(y0, y0 + h):
+            row = image.rows[y]
+            for x in range(x0, x0 + w):
+                count += colour(row[3 * x], row[3 * x + 1], row[3 * x + 2])
+        return count >= pixels
+
+    return shown
+
+
+def both(first, second):
+    return lambda image: first(image) and second(image)
+
+
 def frozen(rect):
     """A condition that holds once two grabs in a row show the same in rect."""
     last = []
@@ -370,8 +423,8 @@ def options(run, menu2):
     expect_same(sound_on, sound_off, OPTION_ROW[2], "toggling sound leaves the music row")
     field = run.hold("Down", "options-text-row", differs_from(sound_off, OPTION_ROW[4]))
     run.press("Return")  # start editing
-    run.type_russian("Cyrillic_ZHE", "Cyrillic_u", "Cyrillic_ka")
-    run.until("options-typed", differs_from(field, TEXT_FIELD), rect=OPTION_ROW[1])
+    run.type_russian("options-typed", field, TEXT_FIELD, "Cyrillic_ZHE", "Cyrillic_u",
+                     "Cyrillic_ka")
     run.press("Return")  # stop editing
     leave_with_escape(run, menu2, "options-escape")
 
@@ -405,32 +458,33 @@ def race(run, cars):
     banner = run.until("race-banner", differs_from(cars, SUB_SCREEN))
     expect_picture(banner, LEFT_PANEL, "left panel")
     expect_picture(banner, RIGHT_PANEL, "right panel")
-    time.sleep(2.5)  # the level banner stands for two seconds
+    # Held through the level banner (the road stands still under it) until the road moves.
     xdotool("keydown", "Up", "space")
     try:
-        time.sleep(1.5)
-        driving = [run.shot("race-driving-1")]
-        time.sleep(1.0)
-        driving.append(run.shot("race-driving-2"))
-        expect_differs(driving[0], driving[1], ROAD, "the road moves while driving")
+        driving = [run.keep(run.wait_for("race-driving-1", differs_from(banner, ROAD)),
+                            "race-driving-1")]
+        driving.append(run.keep(run.wait_for("race-driving-2", differs_from(driving[0], ROAD)),
+                                "race-driving-2"))
         for image in driving:
             expect_picture(image, LEFT_PANEL, "left panel in the race")
             expect_picture(image, RIGHT_PANEL, "right panel in the race")
-        paused = run.hold("p", "race-paused", frozen(ROAD))
+        # P is held until the pause text shows: a road that merely looks still could be a
+        # frame that came late.
+        paused = run.hold("p", "race-paused",
+                          both(showing(PAUSE_TEXT, yellow, 300), frozen(ROAD)))
         expect_differs(driving[1], paused, MESSAGE_TEXT, "the pause shows its text")
-        time.sleep(0.8)
-        still = run.shot("race-paused-later")
+        still = run.quiet("race-paused-later", ROAD, 0.8)
         expect_same(paused, still, FULL, "the pause freezes the race")
         run.hold("p", "race-resumed", differs_from(paused, ROAD), rect=LEFT_PANEL)
-        time.sleep(0.8)
-        resumed = [run.shot("race-resumed-1")]
-        time.sleep(0.8)
-        resumed.append(run.shot("race-resumed-2"))
-        expect_differs(resumed[0], resumed[1], ROAD, "the race moves on after the pause")
+        resumed = [run.keep(run.wait_for("race-resumed-1", differs_from(paused, ROAD)),
+                            "race-resumed-1")]
+        resumed.append(run.keep(run.wait_for("race-resumed-2", differs_from(resumed[0], ROAD)),
+                                "race-resumed-2"))
         expect_differs(paused, resumed[1], MESSAGE_TEXT, "the pause text is gone")
     finally:
         xdotool("keyup", "Up", "space")
-    question = run.hold("Escape", "race-question", frozen(ROAD))
+    question = run.hold("Escape", "race-question",
+                        both(showing(WINDOW_TITLE, orange, 2000), frozen(ROAD)))
     expect_differs(resumed[1], question, WINDOW_TOP_EDGE, "the end-race question opens")
     expect_picture(question, WINDOW, "end-race question")
     # The seeded table has a row below any race's score: the name is asked inside the race.
@@ -440,8 +494,7 @@ def race(run, cars):
     # Y went down before the window opened; should the server have repeated it into the
     # name, it goes again as a player would take it out.
     xdotool("key", "--delay", "60", *["BackSpace"] * 10)
-    run.type_russian(*TYPED_NAME_KEYS)
-    entered = run.until("name-typed", differs_from(entry, NAME_LINE), rect=WINDOW_TOP_EDGE)
+    entered = run.type_russian("name-typed", entry, NAME_TEXT, *TYPED_NAME_KEYS)
     run.press("Return")
     send = run.until("send-question", differs_from(entered, MESSAGE_TEXT), rect=WINDOW)
     # Never send: the run must not touch the network.

@@ -39,19 +39,26 @@ for _ in $(seq 30); do
   sleep 0.5
 done
 [ -n "$wid" ] || fail "no window named Vontra"
-xdotool windowactivate --sync "$wid" >/dev/null 2>&1 || true
+# Alt+F4 reaches the focused window only: nothing is sent before the game has the focus.
+focused=""
+for _ in $(seq 200); do
+  xdotool windowactivate --sync "$wid" >/dev/null 2>&1 || true
+  [ "$(xdotool getactivewindow 2>/dev/null)" = "$wid" ] && { focused=yes; break; }
+  running || fail "the game ended before its window got the focus"
+  sleep 0.1
+done
+[ -n "$focused" ] || fail "the window did not get the focus"
 
-# The window manager turns Alt+F4 into the close request; the question may need a moment to
-# open while the menu builds up, so the close and the answer are tried a few times.
+# The window manager turns Alt+F4 into the close request, which opens the question. Y is
+# then held until the game has ended (the game polls it once a frame, however slow the
+# frames come) and let go. A close request that comes while the menu is still being built
+# may go unanswered, so the close is sent again, a few times at most.
 for _ in 1 2 3 4 5; do
   xdotool key alt+F4 || true
-  sleep 1
-  running || fail "the close request ended the game without asking"
-  # Held across a few frames: the game polls Y once a frame.
+  for _ in $(seq 10); do running || fail "the close request ended the game without asking"; sleep 0.1; done
   xdotool keydown y || true
-  sleep 0.3
+  for _ in $(seq 100); do running || break; sleep 0.1; done
   xdotool keyup y || true
-  for _ in $(seq 20); do running || break; sleep 0.25; done
   running || break
 done
 running && fail "Y in the quit question did not end the game"

@@ -8,6 +8,25 @@ log=$(mktemp)
 fail() { echo "FAIL: $*"; cat "$log"; kill "$pid" 2>/dev/null; rm -f "$log"; exit 1; }
 geometry() { xwininfo -id "$wid" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4}
   /Width:/{w=$2} /Height:/{h=$2} END{print x, y, w, h}'; }
+# Every wait is for what the next step needs, polled for up to 20 s: a loaded machine can hold
+# the probe or the window manager back for seconds, and a fixed pause then checks too early.
+until_true() {
+  for _ in $(seq 200); do "$@" && return 0; sleep 0.1; done
+  return 1
+}
+logged() { grep -q "$1" "$log"; }
+logged_times() { [ "$(grep -c "$1" "$log")" = "$2" ]; }
+# Managed by openbox (framed and placed) and no longer moving: two equal readings in a row.
+settled() {
+  xprop -id "$wid" _NET_FRAME_EXTENTS 2>/dev/null | grep -q '=' || return 1
+  local a b
+  a=$(geometry)
+  sleep 0.2
+  b=$(geometry)
+  [ "$a" = "$b" ]
+}
+active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$wid" ]; }
+size_is() { read -r _ _ gw gh <<<"$(geometry)"; [ "${gw}x${gh}" = "$1" ]; }
 
 # A Russian layout, so Cyrillic letters are keys of their own (as for a Russian player).
 setxkbmap ru
@@ -20,47 +39,49 @@ for _ in $(seq 100); do
   sleep 0.1
 done
 [ -n "$wid" ] || fail "no visible window named Vontra"
-sleep 1
+until_true settled || fail "the window was not placed by the window manager"
 read -r x y w h <<<"$(geometry)"
 [ "$w $h" = "800 601" ] || fail "client area is $w x $h"
 screen=$(xdpyinfo | awk '/dimensions:/{print $2}')
 
+# Keys go to the focused window: nothing is typed before the window has the focus.
 xdotool windowactivate --sync "$wid" >/dev/null 2>&1
+until_true active || fail "the window did not get the focus"
 # Typing: Enter and Escape as characters, Cyrillic through text input in Windows-1251.
 xdotool key Return
 xdotool key Cyrillic_ZHE Cyrillic_io
 xdotool mousemove $((x + 100)) $((y + 50)) click 1
-sleep 0.5
+until_true logged "^click 100 50$" || fail "window click not at 100,50"
 grep -q "^char 13$" "$log" || fail "Enter typed no character 13"
 grep -q "^char 198$" "$log" && grep -q "^char 184$" "$log" || fail "Cyrillic typed wrong"
-grep -q "^click 100 50$" "$log" || fail "window click not at 100,50"
 xdotool key --window "$wid" alt+Return
-for _ in $(seq 30); do read -r _ _ fw fh <<<"$(geometry)"; [ "${fw}x${fh}" = "$screen" ] && break; sleep 0.1; done
-[ "${fw}x${fh}" = "$screen" ] || fail "full screen is ${fw}x${fh}, screen $screen"
+until_true size_is "$screen" || fail "full screen is $(geometry), screen $screen"
+until_true settled || fail "the full-screen window kept moving"
 # Full screen letterboxes the picture: the middle of the screen is the middle of the picture,
 # and the bars are not part of it.
 read -r sw sh <<<"${screen/x/ }"
 xdotool mousemove $((sw / 2)) $((sh / 2)) click 1
 xdotool mousemove $((sw / 2)) 2 click 1
-sleep 0.5
-grep -q "^click 400 300$" "$log" || fail "full-screen click not at the picture's middle"
-[ "$(grep -c '^click' "$log")" = 2 ] || fail "a click in the letterbox bar reached the game"
+# A second click in the middle after the one in the bar: once it is in, the bar's click
+# would be in too.
+xdotool mousemove $((sw / 2)) $((sh / 2)) click 1
+until_true logged_times "^click 400 300$" 2 || fail "full-screen click not at the picture's middle"
+[ "$(grep -c '^click' "$log")" = 3 ] || fail "a click in the letterbox bar reached the game"
 xdotool key --window "$wid" alt+Return
-for _ in $(seq 30); do read -r bx by bw bh <<<"$(geometry)"; [ "$bw $bh" = "800 601" ] && break; sleep 0.1; done
-sleep 0.5
+until_true size_is 800x601 || fail "the window did not come back to 800 x 601"
+until_true settled || fail "the window kept moving after full screen"
 read -r bx by bw bh <<<"$(geometry)"
 [ "$bx $by $bw $bh" = "$x $y $w $h" ] || fail "back at $bx $by $bw $bh, was $x $y $w $h"
 
 [ "$(grep -c '^char 13$' "$log")" = 1 ] || fail "Alt+Enter also typed Enter"
 xdotool key --window "$wid" alt+F4
-sleep 1
+until_true logged "close request" || fail "no close request reported"
 kill -0 "$pid" 2>/dev/null || fail "the close request closed the window"
-grep -q "close request" "$log" || fail "no close request reported"
 xdotool search --onlyvisible --name '^Vontra$' >/dev/null || fail "window gone after the close request"
 
 kill -TERM "$pid"
-for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$pid" 2>/dev/null && fail "SIGTERM did not end the run"
+gone() { ! kill -0 "$pid" 2>/dev/null; }
+until_true gone || fail "SIGTERM did not end the run"
 wait "$pid" || fail "probe exit status $?"
 grep -q "^stopped" "$log" || fail "probe did not stop through its quit event"
 grep -q "full screen 1" "$log" && grep -q "full screen 0" "$log" || fail "no mode switch reported"

@@ -162,9 +162,9 @@ TEST(RecordingFormat, HeldKeysAreRunLengthCodedAndEventsKeepTheirFrame) {
   EXPECT_EQ(WriteRecordedGame(back), text);
 }
 
-TEST(RecordingFormat, AcceptsWindowsLineEndsAndComments) {
+TEST(RecordingFormat, AcceptsWindowsLineEndsCommentsAndBlankLines) {
   const std::string text =
-      "# a game\r\nvontra-recording 1\r\nseed 3\r\nrate 85\r\n\r\nchar 65\r\nhold - 2\r\n"
+      "# a game\r\nvontra-recording 1\r\nseed 3\r\nrate 85\r\n\r\n   \r\nchar 65\r\nhold - 2\r\n"
       "check 1 score=0\r\n# done\r\nend 2 score=5 car=-\r\n";
   const RecordedGame game = ParseRecordedGame(text);
   ASSERT_EQ(game.Runs.size(), 1u);

@@ -74,7 +74,9 @@ class Parser {
       pos = end + 1;
       if (line.empty() || line[0] == '#') continue;
       if (line.find('\t') != std::string::npos) Fail("tabs are not allowed");
-      Line(Words(line));
+      const std::vector<std::string> words = Words(line);
+      if (words.empty()) continue;  // a line of spaces is blank too
+      Line(words);
     }
     if (stage_ < kInputs) Fail("the header (format line, seed, rate) is incomplete");
     if (!sawEnd_) Fail("the 'end' line is missing");
