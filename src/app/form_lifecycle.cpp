@@ -9,6 +9,7 @@
 #include "online/web_links.h"
 #include "persistence/high_score_check.h"
 #include "persistence/save_files.h"
+#include "persistence/save_pair.h"
 #include "road/scroll_background.h"
 
 namespace vontra {
@@ -24,9 +25,7 @@ void FormCreate(TMForm& form) {
   form.Random.Seed(form.platform.clock->RandomSeed());
   form.FrameTimeMs = 15;
   form.SpeedFactor = 1.0;
-  LoadHighScores(form);
-  LoadOptions(form);
-  if (!HighScoreCheckMatches(form)) ResetHighScores(form);
+  LoadTableAndOptions(form);
   ApplyDisplayMode(form);
   form.PausePressed = form.PauseHeld = false;
   form.EscapePressed = form.EscapeHeld = false;
@@ -69,8 +68,7 @@ void FormMinimize(TMForm& form) {
 }
 
 void ShutDown(TMForm& form) {
-  SaveOptions(form);
-  SaveHighScores(form);
+  SaveTableAndOptions(form);
   OpenPlayLink(form);
   form.Terminated = true;
 }

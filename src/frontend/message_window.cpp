@@ -14,6 +14,7 @@
 #include "frontend/text_canvas.h"
 #include "frontend/widget_slots.h"
 #include "persistence/save_files.h"
+#include "persistence/save_pair.h"
 #include "platform/cp1251.h"
 #include "player/race_context.h"
 
@@ -239,14 +240,17 @@ void MessageWindowClick(TMForm& form) {
   switch (form.WindowKind) {
     case kQuitQuestion:
       if (slot == 11) {
-        SaveOptions(form);
+        SaveTableAndOptions(form);
         form.Terminated = true;
       } else if (slot == 12) {
         CloseMessageWindow(form);
       }
       break;
     case kClearQuestion:
-      if (slot == 11) ResetHighScores(form);
+      if (slot == 11) {
+        ResetHighScores(form);
+        SaveTableAndOptions(form);  // on disk at once, not only at shutdown
+      }
       if (slot == 11 || slot == 12) CloseMessageWindow(form);
       break;
     default:

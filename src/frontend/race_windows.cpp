@@ -14,6 +14,7 @@
 #include "frontend/text_canvas.h"
 #include "frontend/widget_slots.h"
 #include "online/web_links.h"
+#include "persistence/save_pair.h"
 #include "player/explosion.h"
 #include "player/my_car_sprite.h"
 #include "player/race_context.h"
@@ -153,6 +154,7 @@ void RaceWindowClick(TMForm& form) {
   switch (form.WindowKind) {
     case kNameEntryWindow:
       InsertResult(form);
+      SaveTableAndOptions(form);  // the new row is on disk at once, whatever happens later
       CloseMessageWindow(form);
       OpenMessageWindow(form, kSendQuestion);
       break;

@@ -17,6 +17,14 @@ class IFiles {
   // Writes through a temporary file renamed over the old one, creating missing folders;
   // false on any failure (the old file is then untouched).
   virtual bool WriteAtomic(const std::string& path, const std::vector<uint8_t>& data) = 0;
+  // The steps of a write that commits several files together. Write creates missing folders
+  // and leaves the file's contents not yet durable; Sync makes a file's contents and its folder
+  // entry durable; Rename replaces the target and makes that durable; Remove succeeds when the
+  // file is already gone.
+  virtual bool Write(const std::string& path, const std::vector<uint8_t>& data) = 0;
+  virtual bool Sync(const std::string& path) = 0;
+  virtual bool Rename(const std::string& from, const std::string& to) = 0;
+  virtual bool Remove(const std::string& path) = 0;
   // The path in the platform's own form (for libraries that open files themselves).
   virtual std::string NativePath(const std::string& path) = 0;
 };

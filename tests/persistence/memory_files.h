@@ -22,6 +22,23 @@ class MemoryFiles : public IFiles {
     files[path] = data;
     return true;
   }
+  bool Write(const std::string& path, const std::vector<uint8_t>& data) override {
+    if (failWrites) return false;
+    files[path] = data;
+    return true;
+  }
+  bool Sync(const std::string& path) override { return Exists(path); }
+  bool Rename(const std::string& from, const std::string& to) override {
+    auto it = files.find(from);
+    if (failWrites || it == files.end()) return false;
+    files[to] = it->second;
+    files.erase(from);
+    return true;
+  }
+  bool Remove(const std::string& path) override {
+    files.erase(path);
+    return true;
+  }
   std::string NativePath(const std::string& path) override { return path; }
 
   void Put(const std::string& path, const std::string& text) {

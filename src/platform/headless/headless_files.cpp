@@ -74,4 +74,32 @@ bool HeadlessFiles::WriteAtomic(const std::string& path, const std::vector<uint8
   return true;
 }
 
+bool HeadlessFiles::Write(const std::string& path, const std::vector<uint8_t>& data) {
+  const fs::path target = NativePath(path);
+  std::error_code ec;
+  fs::create_directories(target.parent_path(), ec);
+  if (ec) return false;
+  std::ofstream out(target, std::ios::binary | std::ios::trunc);
+  out.write(reinterpret_cast<const char*>(data.data()), static_cast<std::streamsize>(data.size()));
+  out.flush();
+  return static_cast<bool>(out);
+}
+
+// Nothing to make durable: the headless files exist for the length of a test.
+bool HeadlessFiles::Sync(const std::string& path) {
+  return Exists(path);
+}
+
+bool HeadlessFiles::Rename(const std::string& from, const std::string& to) {
+  std::error_code ec;
+  fs::rename(NativePath(from), NativePath(to), ec);
+  return !ec;
+}
+
+bool HeadlessFiles::Remove(const std::string& path) {
+  std::error_code ec;
+  fs::remove(NativePath(path), ec);
+  return !ec;
+}
+
 }  // namespace vontra

@@ -18,6 +18,10 @@ class HeadlessFiles : public IFiles {
   bool Exists(const std::string& path) override;
   std::optional<std::vector<uint8_t>> ReadAll(const std::string& path) override;
   bool WriteAtomic(const std::string& path, const std::vector<uint8_t>& data) override;
+  bool Write(const std::string& path, const std::vector<uint8_t>& data) override;
+  bool Sync(const std::string& path) override;
+  bool Rename(const std::string& from, const std::string& to) override;
+  bool Remove(const std::string& path) override;
   std::string NativePath(const std::string& path) override;
 
   const std::string& Root() const { return root_; }

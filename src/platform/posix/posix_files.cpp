@@ -22,6 +22,15 @@ bool WriteFully(int fd, const uint8_t* data, size_t size) {
   return true;
 }
 
+void SyncFolderOf(const std::filesystem::path& file) {
+  const std::filesystem::path folder =
+      file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
+  const int dir = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dir < 0) return;
+  fsync(dir);
+  close(dir);
+}
+
 }  // namespace
 
 std::string PosixFiles::NativePath(const std::string& path) {
@@ -86,6 +95,41 @@ bool PosixFiles::WriteAtomic(const std::string& path, const std::vector<uint8_t>
     fsync(dir);
     close(dir);
   }
+  return true;
+}
+
+bool PosixFiles::Write(const std::string& path, const std::vector<uint8_t>& data) {
+  const std::filesystem::path target = NativePath(path);
+  std::error_code error;
+  if (target.has_parent_path()) std::filesystem::create_directories(target.parent_path(), error);
+  if (error) return false;
+  const int fd = open(target.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  if (fd < 0) return false;
+  const bool ok = WriteFully(fd, data.data(), data.size());
+  return close(fd) == 0 && ok;
+}
+
+bool PosixFiles::Sync(const std::string& path) {
+  const std::filesystem::path target = NativePath(path);
+  const int fd = open(target.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  const bool ok = fsync(fd) == 0;
+  close(fd);
+  SyncFolderOf(target);
+  return ok;
+}
+
+bool PosixFiles::Rename(const std::string& from, const std::string& to) {
+  const std::filesystem::path target = NativePath(to);
+  if (rename(NativePath(from).c_str(), target.c_str()) != 0) return false;
+  SyncFolderOf(target);
+  return true;
+}
+
+bool PosixFiles::Remove(const std::string& path) {
+  const std::filesystem::path target = NativePath(path);
+  if (unlink(target.c_str()) != 0) return errno == ENOENT;
+  SyncFolderOf(target);
   return true;
 }
 
