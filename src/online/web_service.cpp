@@ -5,16 +5,6 @@
 
 namespace vontra {
 
-std::string_view ServiceHost() {
-  // The configured host may leave out its scheme; the service speaks plain http.
-  static const std::string kHost = [] {
-    const std::string host = VONTRA_SERVICE_HOST;
-    const bool hasScheme = host.rfind("http://", 0) == 0 || host.rfind("https://", 0) == 0;
-    return hasScheme ? host : "http://" + host;
-  }();
-  return kHost;
-}
-
 std::string ResultRequestUrl(std::string_view host, std::string_view payload) {
   std::string url(host);
   url += "/cgi/version.pl?hs&prg=Vontra&inf=";

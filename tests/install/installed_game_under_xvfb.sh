@@ -3,9 +3,9 @@
 # window comes up, the close box only asks "Выйти из игры?", Y ends the game, the saves land in
 # the player's XDG data folder and the installation is left as it was:
 # installed_game_under_xvfb.sh <cmake> <build dir>
+# or, for the Debian package unpacked with dpkg-deb -x and started by its menu entry's command:
+# installed_game_under_xvfb.sh --deb <vontra_VERSION_amd64.deb>
 set -eu
-cmake=$1
-build=$2
 scratch=$(mktemp -d)
 pid=""
 cleanup() {
@@ -20,14 +20,26 @@ fail() {
 }
 running() { kill -0 "$pid" 2>/dev/null; }
 
-prefix="$scratch/install prefix"
-"$cmake" --install "$build" --prefix "$prefix" >/dev/null
+if [ "$1" = --deb ]; then
+  deb=$2
+  prefix="$scratch/root"
+  dpkg-deb -x "$deb" "$prefix"
+  # The menu entry names the launcher by its final path, which lies inside the unpacked root.
+  exec_line=$(sed -n 's/^Exec=//p' "$prefix/usr/share/applications/games.vontra.Vontra.desktop")
+  case $exec_line in /usr/*) ;; *) fail "the menu entry's command is not under /usr: $exec_line" ;; esac
+  launcher="$prefix$exec_line"
+else
+  prefix="$scratch/install prefix"
+  "$1" --install "$2" --prefix "$prefix" >/dev/null
+  launcher="$prefix/bin/vontra"
+fi
+[ -x "$launcher" ] || fail "no launcher at $launcher"
 snapshot() { (cd "$prefix" && find . -printf '%p %y %s %m %T@\n' | LC_ALL=C sort); }
 snapshot >"$scratch/before"
 
 export HOME="$scratch/home" XDG_DATA_HOME="$scratch/xdg data"
 mkdir -p "$HOME"
-"$prefix/bin/vontra" >"$scratch/log" 2>&1 &
+"$launcher" >"$scratch/log" 2>&1 &
 pid=$!
 # A search that meets a window vanishing meanwhile (the game and the window manager create
 # and drop short-lived ones while starting) ends with an X error: it is simply searched again.
@@ -74,4 +86,4 @@ done
 [ ! -e "$HOME/.local/share/vontra" ] || fail "the default data folder was used despite XDG_DATA_HOME"
 snapshot >"$scratch/after"
 diff "$scratch/before" "$scratch/after" >&2 || fail "the game changed the installation"
-echo "window $wid, quit through the question, saves in $folder"
+echo "$launcher: window $wid, quit through the question, saves in $folder"
