@@ -236,18 +236,21 @@ class Run:
         raise Failure("the screen kept changing while %s" % label)
 
     def quiet(self, label, rect, seconds):
-        """The screen once rect has shown the same for the given time (several grabs)."""
+        """The screen once rect has settled: for the given time it has shown no more than two
+        pictures, as a blinking cursor alternates between two; a third one starts the time
+        again."""
         deadline = time.monotonic() + TIMEOUT
-        last = grab(self.window)
+        seen = [grab(self.window)]
         since = time.monotonic()
         while time.monotonic() < deadline:
             time.sleep(0.15)
             now = grab(self.window)
-            if difference(now, last, rect) >= SAME / 4:
-                since = time.monotonic()
+            if all(difference(now, image, rect) >= SAME / 4 for image in seen):
+                if len(seen) == 2:
+                    seen, since = [], time.monotonic()
+                seen.append(now)
             elif time.monotonic() - since >= seconds:
                 return self.keep(now, label)
-            last = now
         raise Failure("the screen kept changing while %s" % label)
 
     def wait_for(self, label, condition):
