@@ -81,14 +81,14 @@ def button(slot):
     return (544, BUTTON_Y[slot], 240, 44)
 
 
-def xdotool(*args, tries=3):
-    for attempt in range(tries):
-        result = subprocess.run(["xdotool", *args], stdout=subprocess.PIPE,
-                                stderr=subprocess.PIPE, text=True, timeout=30)
-        if result.returncode == 0:
-            return result.stdout
-        time.sleep(0.5 * (attempt + 1))
-    raise Failure("xdotool %s failed: %s" % (" ".join(args), result.stderr.strip()))
+def xdotool(*args):
+    """Runs xdotool once: a failed command is a fault to see, and sending a key again could
+    press it twice."""
+    result = subprocess.run(["xdotool", *args], stdout=subprocess.PIPE,
+                            stderr=subprocess.PIPE, text=True, timeout=30)
+    if result.returncode != 0:
+        raise Failure("xdotool %s failed: %s" % (" ".join(args), result.stderr.strip()))
+    return result.stdout
 
 
 class Run:
