@@ -205,7 +205,9 @@ def main():
         return 2
     binary, data, viewer = (os.path.abspath(a) for a in sys.argv[1:4])
     kills = int(sys.argv[4]) if len(sys.argv) == 5 else 10
-    rng = random.Random(int(os.environ.get("VONTRA_KILL_SEED", time.time_ns() % 1000003)))
+    seed_of_run = int(os.environ.get("VONTRA_KILL_SEED", time.time_ns() % 1000003))
+    print("VONTRA_KILL_SEED=%d" % seed_of_run, flush=True)
+    rng = random.Random(seed_of_run)
     workdir = tempfile.mkdtemp(prefix="vontra-kill-")
     scratch = os.path.join(workdir, "view")
     game_dir = os.path.join(workdir, "game")
@@ -214,7 +216,8 @@ def main():
     os.makedirs(os.path.join(workdir, "empty"))
     default_rows = view(viewer, os.path.join(workdir, "empty"), scratch)[1]
     figures = {"during a save": 0, "before the first save": 0, "between saves": 0,
-               "after the end": 0, "old table": 0, "new table": 0, "intact": 0}
+               "after the end": 0, "seeded table kept": 0, "cleared table saved": 0,
+               "started from a half-done save": 0, "intact": 0}
     sequence = None
     game = None
     try:
@@ -224,6 +227,8 @@ def main():
             # be mixed into it: such a run starts from what the kill left.
             if not left:
                 seed(save, run)
+            elif run > 0:
+                figures["started from a half-done save"] += 1
             old_check, old_rows = view(viewer, save, scratch)
             if old_check != "matches":
                 raise Failure("run %d: the folder does not check before the start" % run)
@@ -270,11 +275,11 @@ def main():
             else:
                 where = "between saves"
             figures[where] += 1
-            figures["old table" if rows == old_rows else "new table"] += 1
+            kept = "cleared" if rows == default_rows else "seeded"
+            figures[kept + (" table saved" if kept == "cleared" else " table kept")] += 1
             figures["intact"] += 1
-            print("run %3d: %-21s after %2d events, %d saves done, next start sees the %s "
-                  "table" % (run, where, len(watch.events), saves,
-                             "old" if rows == old_rows else "new"), flush=True)
+            print("run %3d: %-21s after %2d events, %d saves done, next start sees the %s table"
+                  % (run, where, len(watch.events), saves, kept), flush=True)
         # One more start cleans up after the last kill.
         game = Game(binary, game_dir)
         game.wait_window()
