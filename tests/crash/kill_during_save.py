@@ -216,8 +216,8 @@ def main():
     os.makedirs(os.path.join(workdir, "empty"))
     default_rows = view(viewer, os.path.join(workdir, "empty"), scratch)[1]
     figures = {"during a save": 0, "before the first save": 0, "between saves": 0,
-               "after the end": 0, "seeded table kept": 0, "cleared table saved": 0,
-               "started from a half-done save": 0, "intact": 0}
+               "after the last save": 0, "after the end": 0, "seeded table kept": 0,
+               "cleared table saved": 0, "started from a half-done save": 0, "intact": 0}
     sequence = None
     game = None
     try:
@@ -272,8 +272,10 @@ def main():
                 where = "during a save"
             elif saves == 0:
                 where = "before the first save"
-            else:
+            elif saves < SAVES:
                 where = "between saves"
+            else:
+                where = "after the last save"
             figures[where] += 1
             kept = "cleared" if rows == default_rows else "seeded"
             figures[kept + (" table saved" if kept == "cleared" else " table kept")] += 1
