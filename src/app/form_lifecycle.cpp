@@ -1,5 +1,7 @@
 #include "app/form_lifecycle.h"
 
+#include <cstdio>
+
 #include "app/display_mode.h"
 #include "app/frame_timer.h"
 #include "app/mform.h"
@@ -71,6 +73,15 @@ void ShutDown(TMForm& form) {
   SaveTableAndOptions(form);
   OpenPlayLink(form);
   form.Terminated = true;
+}
+
+bool DisplayLost(TMForm& form, const std::string& what) {
+  // No play link: there is no desktop left to open it on.
+  const bool saved = SaveTableAndOptions(form);
+  std::fprintf(stderr, "Vontra: %s; %s\n", what.c_str(),
+               saved ? "the table and the options are saved"
+                     : "the table and the options could not be saved");
+  return saved;
 }
 
 void StartLauncher(TMForm& form) {

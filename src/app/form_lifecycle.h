@@ -1,4 +1,5 @@
 #pragma once
+#include <string>
 
 namespace vontra {
 
@@ -13,6 +14,10 @@ void FormCloseQuery(TMForm& form);
 // The minimise command: a race pauses before the window goes.
 void FormMinimize(TMForm& form);
 void ShutDown(TMForm& form);
+// The desktop took the window or the whole display away (what says which): saves the table and
+// the options as ShutDown does, touching nothing of the display, and says so on stderr in one
+// line. True when they were saved.
+bool DisplayLost(TMForm& form, const std::string& what);
 // After the message loop: starts the bundled launcher when it is there.
 void StartLauncher(TMForm& form);
 

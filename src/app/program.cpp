@@ -22,9 +22,13 @@ int RunGame(Platform& platform) {
     std::fprintf(stderr, "Vontra: %s\n", e.what());
     return 1;
   }
+  // From here on a lost display saves what the player has; the handler goes before the form.
+  platform.window->SetDisplayLostHandler(
+      [&f = *form](const std::string& what) { return DisplayLost(f, what); });
   RunMessageLoop(*form);
   StartLauncher(*form);
   FormDestroy(*form);
+  platform.window->SetDisplayLostHandler(nullptr);
   return 0;
 }
 

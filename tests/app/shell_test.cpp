@@ -8,6 +8,7 @@
 #include "app/input_dispatch.h"
 #include "app/program.h"
 #include "persistence/save_files.h"
+#include "persistence/save_pair.h"
 #include "support/headless_game.h"
 #include "support/routine_recorder.h"
 
@@ -192,6 +193,21 @@ TEST(ShutDown, OpensPlayLinkOnlyWhenPresentAndEndsTheLoop) {
   }
 }
 
+TEST(DisplayLost, SavesThePairLikeShutDownButOpensNothing) {
+  HeadlessGame game;
+  ASSERT_TRUE(game.Platform().files->WriteAtomic("play.url", kPlayLink));
+  game.Create();
+  game.Form().MusicOn = false;
+  game.Form().HighScores[1].Name = "Lost";
+  EXPECT_TRUE(DisplayLost(game.Form(), "the window was destroyed"));
+  EXPECT_TRUE(game.Platform().shell->Opened().empty());
+  FrontEndState read;
+  uint8_t fullScreen = 0;
+  LoadTableAndOptions(read, fullScreen, *game.Platform().files);
+  EXPECT_FALSE(read.MusicOn);
+  EXPECT_EQ(read.HighScores[1].Name, "Lost");  // the check matched, or it would be the default
+}
+
 // The start-up reads the built archives, as the game finds them beside its executable.
 void LinkGameArchives(HeadlessPlatform& hp) {
   namespace fs = std::filesystem;
@@ -209,6 +225,8 @@ TEST(RunGame, LoopEndsOnQuitThenLauncherThenShutDown) {
   EXPECT_EQ(RunGame(hp.platform), 0);
   EXPECT_EQ(hp.window->Caption(), "Vontra");
   EXPECT_EQ(hp.shell->Opened(), (std::vector<std::string>{"fscommand/qelvin.exe", kPlayAddress}));
+  // The handler saved through the form, which is gone now.
+  EXPECT_FALSE(hp.window->HasDisplayLostHandler());
 }
 
 TEST(RunGame, NoLauncherNoLinkWhenAbsent) {

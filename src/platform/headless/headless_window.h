@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <utility>
 
 #include "platform/window.h"
 
@@ -17,10 +18,16 @@ class HeadlessWindow : public IWindow {
     placement_.Minimized = true;
   }
   bool Active() const override { return active_; }
+  void SetDisplayLostHandler(DisplayLostHandler handler) override {
+    displayLost_ = std::move(handler);
+  }
 
   void SetActive(bool active) { active_ = active; }
   const std::string& Caption() const { return caption_; }
   int MinimizeCount() const { return minimizeCount_; }
+  bool HasDisplayLostHandler() const { return static_cast<bool>(displayLost_); }
+  // What the real platform does when the window goes: runs the handler (false without one).
+  bool LoseDisplay(const std::string& what) { return displayLost_ && displayLost_(what); }
 
  private:
   std::string caption_;
@@ -28,6 +35,7 @@ class HeadlessWindow : public IWindow {
   WindowPlacement placement_{560, 239, 800, 601, false};
   bool active_ = true;
   int minimizeCount_ = 0;
+  DisplayLostHandler displayLost_;
 };
 
 }  // namespace vontra

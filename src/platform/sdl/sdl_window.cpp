@@ -1,6 +1,7 @@
 #include "platform/sdl/sdl_window.h"
 
 #include "platform/cp1251.h"
+#include "platform/sdl/x11_display_loss.h"
 
 namespace vontra {
 
@@ -23,6 +24,10 @@ void SdlWindow::SetPlacement(const WindowPlacement& p) {
 
 void SdlWindow::Minimize() {
   SDL_MinimizeWindow(session_->Window());
+}
+
+void SdlWindow::SetDisplayLostHandler(DisplayLostHandler handler) {
+  WatchX11Display(session_->Window(), std::move(handler));
 }
 
 }  // namespace vontra

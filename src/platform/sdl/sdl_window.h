@@ -15,6 +15,7 @@ class SdlWindow : public IWindow {
   void SetPlacement(const WindowPlacement& placement) override;
   void Minimize() override;
   bool Active() const override { return session_->Active(); }
+  void SetDisplayLostHandler(DisplayLostHandler handler) override;
 
  private:
   std::shared_ptr<SdlSession> session_;
