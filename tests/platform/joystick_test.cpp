@@ -123,5 +123,95 @@ TEST_F(VirtualJoystick, NothingIsHeldWhileTheWindowIsNotActive) {
   SDL_JoystickDetachVirtual(index);
 }
 
+TEST_F(VirtualJoystick, AMappedPadReadsThroughTheControllerLayer) {
+  const int index = AttachVirtualController();
+  ASSERT_GE(index, 0) << SDL_GetError();
+  ASSERT_TRUE(SDL_IsGameController(index));
+  session_->OpenJoystickIfNone();
+  ASSERT_NE(session_->Controller(), nullptr);
+  SDL_Joystick* pad = session_->Joystick();
+  ASSERT_NE(pad, nullptr);
+
+  struct Case {
+    const char* name;
+    int axis;  // an SDL_GameControllerAxis, -1 for none
+    int value;
+    int button;  // an SDL_GameControllerButton, -1 for none
+    InputStateSet expected;
+  };
+  const auto states = [](bool up, bool down, bool left, bool right, bool pause, bool escape,
+                         bool fire) {
+    return InputStateSet{up, down, left, right, pause, escape, false, false, fire};
+  };
+  const Case cases[] = {
+      {"nothing", -1, 0, -1, states(0, 0, 0, 0, 0, 0, 0)},
+      {"stick in the dead zone", SDL_CONTROLLER_AXIS_LEFTX, 16000, -1, states(0, 0, 0, 0, 0, 0, 0)},
+      {"stick left", SDL_CONTROLLER_AXIS_LEFTX, -30000, -1, states(0, 0, 1, 0, 0, 0, 0)},
+      {"stick right", SDL_CONTROLLER_AXIS_LEFTX, 30000, -1, states(0, 0, 0, 1, 0, 0, 0)},
+      {"stick up", SDL_CONTROLLER_AXIS_LEFTY, -30000, -1, states(1, 0, 0, 0, 0, 0, 0)},
+      {"stick down", SDL_CONTROLLER_AXIS_LEFTY, 30000, -1, states(0, 1, 0, 0, 0, 0, 0)},
+      {"right stick is not read", SDL_CONTROLLER_AXIS_RIGHTX, 30000, -1,
+       states(0, 0, 0, 0, 0, 0, 0)},
+      {"right trigger fires", SDL_CONTROLLER_AXIS_TRIGGERRIGHT, 32767, -1,
+       states(0, 0, 0, 0, 0, 0, 1)},
+      {"right trigger half way is no pull", SDL_CONTROLLER_AXIS_TRIGGERRIGHT, 0, -1,
+       states(0, 0, 0, 0, 0, 0, 0)},
+      {"left trigger does not", SDL_CONTROLLER_AXIS_TRIGGERLEFT, 32767, -1,
+       states(0, 0, 0, 0, 0, 0, 0)},
+      {"d-pad up", -1, 0, SDL_CONTROLLER_BUTTON_DPAD_UP, states(1, 0, 0, 0, 0, 0, 0)},
+      {"d-pad down", -1, 0, SDL_CONTROLLER_BUTTON_DPAD_DOWN, states(0, 1, 0, 0, 0, 0, 0)},
+      {"d-pad left", -1, 0, SDL_CONTROLLER_BUTTON_DPAD_LEFT, states(0, 0, 1, 0, 0, 0, 0)},
+      {"d-pad right", -1, 0, SDL_CONTROLLER_BUTTON_DPAD_RIGHT, states(0, 0, 0, 1, 0, 0, 0)},
+      {"A fires", -1, 0, SDL_CONTROLLER_BUTTON_A, states(0, 0, 0, 0, 0, 0, 1)},
+      {"B is escape", -1, 0, SDL_CONTROLLER_BUTTON_B, states(0, 0, 0, 0, 0, 1, 0)},
+      {"start pauses", -1, 0, SDL_CONTROLLER_BUTTON_START, states(0, 0, 0, 0, 1, 0, 0)},
+      {"X is not read", -1, 0, SDL_CONTROLLER_BUTTON_X, states(0, 0, 0, 0, 0, 0, 0)},
+  };
+  for (const Case& c : cases) {
+    RestVirtualController(pad);
+    if (c.axis >= 0) SDL_JoystickSetVirtualAxis(pad, c.axis, static_cast<Sint16>(c.value));
+    if (c.button >= 0) SDL_JoystickSetVirtualButton(pad, c.button, 1);
+    SDL_JoystickUpdate();
+    InputStateSet s;
+    AddControllerStates(session_->Controller(), s);
+    EXPECT_TRUE(s == c.expected) << c.name;
+  }
+  SDL_JoystickDetachVirtual(index);
+}
+
+TEST_F(VirtualJoystick, AControllerPluggedInUnpluggedAndPluggedAgainIsPickedUpEachTime) {
+  SdlEventSource events(session_);
+  for (int round = 0; round < 2; ++round) {
+    const int index = AttachVirtualController();
+    ASSERT_GE(index, 0) << SDL_GetError();
+    Pump(events);
+    ASSERT_NE(session_->Controller(), nullptr) << round;
+    SDL_JoystickSetVirtualButton(session_->Joystick(), SDL_CONTROLLER_BUTTON_A, 1);
+    SDL_JoystickUpdate();
+    InputStateSet s;
+    AddControllerStates(session_->Controller(), s);
+    EXPECT_TRUE(s.Fire) << round;
+    SDL_JoystickDetachVirtual(index);
+    Pump(events);
+    EXPECT_EQ(session_->Controller(), nullptr) << round;
+    EXPECT_EQ(session_->Joystick(), nullptr) << round;
+  }
+}
+
+TEST_F(VirtualJoystick, ADeviceWithoutAMappingKeepsTheNumberedButtons) {
+  const int index = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_UNKNOWN, 2, 10, 1);
+  ASSERT_GE(index, 0) << SDL_GetError();
+  ASSERT_FALSE(SDL_IsGameController(index));
+  session_->OpenJoystickIfNone();
+  EXPECT_EQ(session_->Controller(), nullptr);
+  ASSERT_NE(session_->Joystick(), nullptr);
+  SDL_JoystickSetVirtualButton(session_->Joystick(), 7, 1);  // button 8: fire
+  SDL_JoystickUpdate();
+  InputStateSet s;
+  AddJoystickStates(session_->Joystick(), s);
+  EXPECT_TRUE(s.Fire);
+  SDL_JoystickDetachVirtual(index);
+}
+
 }  // namespace
 }  // namespace vontra
