@@ -3,10 +3,57 @@
 
 #include <cstdlib>
 #include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/events.h"
 
 #include "platform/sdl/sdl_session.h"
 
 namespace vontra {
+
+// What a list of events says, in a form that compares in one line.
+inline std::string Describe(const std::vector<PlatformEvent>& events) {
+  std::string s;
+  for (const PlatformEvent& e : events) {
+    switch (e.kind) {
+      case PlatformEvent::Kind::KeyDown:
+        s += "down " + std::to_string(e.Key) + (e.Alt ? "+alt" : "") + ";";
+        break;
+      case PlatformEvent::Kind::KeyUp:
+        s += "up " + std::to_string(e.Key) + (e.Alt ? "+alt" : "") + ";";
+        break;
+      case PlatformEvent::Kind::Char:
+        s += "char " + std::to_string(e.Char) + ";";
+        break;
+      case PlatformEvent::Kind::MouseMove:
+        s += "move " + std::to_string(e.X) + "," + std::to_string(e.Y) + ";";
+        break;
+      case PlatformEvent::Kind::MouseClick:
+        s += "click " + std::to_string(e.X) + "," + std::to_string(e.Y) + ";";
+        break;
+      case PlatformEvent::Kind::CloseRequest:
+        s += "close;";
+        break;
+      case PlatformEvent::Kind::Minimize:
+        s += "minimize;";
+        break;
+      case PlatformEvent::Kind::Activate:
+        s += "activate;";
+        break;
+      case PlatformEvent::Kind::Deactivate:
+        s += "deactivate;";
+        break;
+      case PlatformEvent::Kind::Quit:
+        s += "quit;";
+        break;
+      case PlatformEvent::Kind::PadUnplugged:
+        s += "unplugged;";
+        break;
+    }
+  }
+  return s;
+}
 
 // A session on SDL's dummy video driver, so SDL tests run without an X server.
 inline std::shared_ptr<SdlSession> MakeDummySession() {

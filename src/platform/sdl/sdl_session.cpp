@@ -85,10 +85,11 @@ void SdlSession::CloseJoystick() {
   joystick_ = nullptr;
 }
 
-void SdlSession::JoystickRemoved(SDL_JoystickID id) {
-  if (joystick_ == nullptr || SDL_JoystickInstanceID(joystick_) != id) return;
+bool SdlSession::JoystickRemoved(SDL_JoystickID id) {
+  if (joystick_ == nullptr || SDL_JoystickInstanceID(joystick_) != id) return false;
   CloseJoystick();
   OpenJoystickIfNone();
+  return true;
 }
 
 }  // namespace vontra

@@ -33,8 +33,9 @@ class SdlSession {
   SDL_GameController* Controller() const { return controller_; }
   // Opens the first joystick if none is open (at start and when one is plugged in).
   void OpenJoystickIfNone();
-  // Drops the open joystick when it is the one unplugged, then looks for another.
-  void JoystickRemoved(SDL_JoystickID id);
+  // Drops the open joystick when it is the one unplugged, then looks for another; true when
+  // it was the one in use.
+  bool JoystickRemoved(SDL_JoystickID id);
 
  private:
   void CloseJoystick();
