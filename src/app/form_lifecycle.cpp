@@ -5,6 +5,7 @@
 #include "app/display_mode.h"
 #include "app/frame_timer.h"
 #include "app/mform.h"
+#include "app/race_frame.h"
 #include "assets/picture_collection.h"
 #include "assets/wave_collection.h"
 #include "frontend/high_score_table.h"
@@ -62,10 +63,7 @@ void FormCloseQuery(TMForm& form) {
 }
 
 void FormMinimize(TMForm& form) {
-  if (form.ScreenState == 1 && form.Routines.OpenMessageWindow &&
-      (form.WindowKind == 0 || form.WindowKind == 1)) {
-    form.Routines.OpenMessageWindow(form, 2);
-  }
+  PauseRaceFromOutside(form);
   form.platform.window->Minimize();
 }
 

@@ -5,6 +5,7 @@
 #include "app/frame_timer.h"
 #include "app/input_dispatch.h"
 #include "app/mform.h"
+#include "app/race_frame.h"
 
 namespace vontra {
 
@@ -57,6 +58,9 @@ void DispatchEvent(TMForm& form, const PlatformEvent& e) {
       break;
     case Kind::Minimize:
       FormMinimize(form);
+      break;
+    case Kind::PadUnplugged:
+      PauseRaceFromOutside(form);
       break;
     case Kind::Activate:
       form.MDXTimer->Restart();

@@ -84,6 +84,13 @@ void FinishStep(TMForm& form) {
   RaceStopSound(form, "Shot");
 }
 
+void PauseRaceFromOutside(TMForm& form) {
+  if (form.ScreenState == kRaceScreen &&
+      (form.WindowKind == kNoWindow || form.WindowKind == kLevelBanner)) {
+    OpenWindow(form, kPauseWindow);
+  }
+}
+
 void RaceFrame(TMForm& form, int lagCount) {
   ShellRoutines& r = form.Routines;
   if (form.WindowKind != kNoWindow) {

@@ -12,5 +12,8 @@ class TMForm;
 void RaceClockStep(TMForm& form);
 // The car has passed the finish line: it brakes to a stop and the clock stops.
 void FinishStep(TMForm& form);
+// Something outside the game took the player away (the window minimised, the pad in use
+// unplugged): a running race, or one showing its level banner, opens the pause window.
+void PauseRaceFromOutside(TMForm& form);
 
 }  // namespace vontra

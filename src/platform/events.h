@@ -16,7 +16,8 @@ struct PlatformEvent {
     Minimize,      // the window was minimised (the desktop reports it only afterwards)
     Activate,
     Deactivate,
-    Quit,  // the application is being torn down from outside (a signal)
+    PadUnplugged,  // the joystick or pad in use went away
+    Quit,          // the application is being torn down from outside (a signal)
   };
   Kind kind = Kind::KeyDown;
   int Key = 0;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "platform/sdl/joystick_axis.h"
 #include "platform/sdl/sdl_event_source.h"
 #include "platform/sdl/sdl_input_states.h"
@@ -42,6 +44,30 @@ class VirtualJoystick : public ::testing::Test {
     PlatformEvent e;
     while (events.Poll(e)) {
     }
+  }
+  // The game events that came out since the last call.
+  static std::string Drain(SdlEventSource& events) {
+    std::vector<PlatformEvent> out;
+    PlatformEvent e;
+    while (events.Poll(e)) out.push_back(e);
+    return Describe(out);
+  }
+  // What the keyboard's key gives, for comparison.
+  static std::string Keyboard(SdlEventSource& events, SDL_Scancode key, bool down) {
+    SDL_Event e;
+    SDL_zero(e);
+    e.type = down ? SDL_KEYDOWN : SDL_KEYUP;
+    e.key.keysym.scancode = key;
+    e.key.keysym.sym = SDL_GetKeyFromScancode(key);
+    std::deque<PlatformEvent> out;
+    events.Translate(e, out);
+    return Describe({out.begin(), out.end()});
+  }
+  // A fresh SDL that reads the environment again, as the game does at start.
+  void Restart() {
+    session_.reset();
+    SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
+    session_ = MakeDummySession();
   }
   std::shared_ptr<SdlSession> session_;
 };
@@ -120,6 +146,225 @@ TEST_F(VirtualJoystick, NothingIsHeldWhileTheWindowIsNotActive) {
   const InputStateSet s = input.Read();
   EXPECT_FALSE(s.Fire);
   EXPECT_FALSE(s.Right);
+  SDL_JoystickDetachVirtual(index);
+}
+
+TEST_F(VirtualJoystick, AMappedPadReadsThroughTheControllerLayer) {
+  const int index = AttachVirtualController();
+  ASSERT_GE(index, 0) << SDL_GetError();
+  ASSERT_TRUE(SDL_IsGameController(index));
+  session_->OpenJoystickIfNone();
+  ASSERT_NE(session_->Controller(), nullptr);
+  SDL_Joystick* pad = session_->Joystick();
+  ASSERT_NE(pad, nullptr);
+
+  struct Case {
+    const char* name;
+    int axis;  // an SDL_GameControllerAxis, -1 for none
+    int value;
+    int button;  // an SDL_GameControllerButton, -1 for none
+    InputStateSet expected;
+  };
+  const auto states = [](bool up, bool down, bool left, bool right, bool pause, bool escape,
+                         bool fire) {
+    return InputStateSet{up, down, left, right, pause, escape, false, false, fire};
+  };
+  const Case cases[] = {
+      {"nothing", -1, 0, -1, states(0, 0, 0, 0, 0, 0, 0)},
+      {"stick in the dead zone", SDL_CONTROLLER_AXIS_LEFTX, 16000, -1, states(0, 0, 0, 0, 0, 0, 0)},
+      {"stick left", SDL_CONTROLLER_AXIS_LEFTX, -30000, -1, states(0, 0, 1, 0, 0, 0, 0)},
+      {"stick right", SDL_CONTROLLER_AXIS_LEFTX, 30000, -1, states(0, 0, 0, 1, 0, 0, 0)},
+      {"stick up", SDL_CONTROLLER_AXIS_LEFTY, -30000, -1, states(1, 0, 0, 0, 0, 0, 0)},
+      {"stick down", SDL_CONTROLLER_AXIS_LEFTY, 30000, -1, states(0, 1, 0, 0, 0, 0, 0)},
+      {"right stick is not read", SDL_CONTROLLER_AXIS_RIGHTX, 30000, -1,
+       states(0, 0, 0, 0, 0, 0, 0)},
+      {"right trigger fires", SDL_CONTROLLER_AXIS_TRIGGERRIGHT, 32767, -1,
+       states(0, 0, 0, 0, 0, 0, 1)},
+      {"right trigger half way is no pull", SDL_CONTROLLER_AXIS_TRIGGERRIGHT, 0, -1,
+       states(0, 0, 0, 0, 0, 0, 0)},
+      {"left trigger does not", SDL_CONTROLLER_AXIS_TRIGGERLEFT, 32767, -1,
+       states(0, 0, 0, 0, 0, 0, 0)},
+      {"d-pad up", -1, 0, SDL_CONTROLLER_BUTTON_DPAD_UP, states(1, 0, 0, 0, 0, 0, 0)},
+      {"d-pad down", -1, 0, SDL_CONTROLLER_BUTTON_DPAD_DOWN, states(0, 1, 0, 0, 0, 0, 0)},
+      {"d-pad left", -1, 0, SDL_CONTROLLER_BUTTON_DPAD_LEFT, states(0, 0, 1, 0, 0, 0, 0)},
+      {"d-pad right", -1, 0, SDL_CONTROLLER_BUTTON_DPAD_RIGHT, states(0, 0, 0, 1, 0, 0, 0)},
+      {"A fires", -1, 0, SDL_CONTROLLER_BUTTON_A, states(0, 0, 0, 0, 0, 0, 1)},
+      {"B is escape", -1, 0, SDL_CONTROLLER_BUTTON_B, states(0, 0, 0, 0, 0, 1, 0)},
+      {"start pauses", -1, 0, SDL_CONTROLLER_BUTTON_START, states(0, 0, 0, 0, 1, 0, 0)},
+      {"X is not read", -1, 0, SDL_CONTROLLER_BUTTON_X, states(0, 0, 0, 0, 0, 0, 0)},
+  };
+  for (const Case& c : cases) {
+    RestVirtualController(pad);
+    if (c.axis >= 0) SDL_JoystickSetVirtualAxis(pad, c.axis, static_cast<Sint16>(c.value));
+    if (c.button >= 0) SDL_JoystickSetVirtualButton(pad, c.button, 1);
+    SDL_JoystickUpdate();
+    InputStateSet s;
+    AddControllerStates(session_->Controller(), s);
+    EXPECT_TRUE(s == c.expected) << c.name;
+  }
+  SDL_JoystickDetachVirtual(index);
+}
+
+TEST_F(VirtualJoystick, AControllerPluggedInUnpluggedAndPluggedAgainIsPickedUpEachTime) {
+  SdlEventSource events(session_);
+  for (int round = 0; round < 2; ++round) {
+    const int index = AttachVirtualController();
+    ASSERT_GE(index, 0) << SDL_GetError();
+    Pump(events);
+    ASSERT_NE(session_->Controller(), nullptr) << round;
+    SDL_JoystickSetVirtualButton(session_->Joystick(), SDL_CONTROLLER_BUTTON_A, 1);
+    SDL_JoystickUpdate();
+    InputStateSet s;
+    AddControllerStates(session_->Controller(), s);
+    EXPECT_TRUE(s.Fire) << round;
+    SDL_JoystickDetachVirtual(index);
+    Pump(events);
+    EXPECT_EQ(session_->Controller(), nullptr) << round;
+    EXPECT_EQ(session_->Joystick(), nullptr) << round;
+  }
+}
+
+TEST_F(VirtualJoystick, ADeviceWithoutAMappingKeepsTheNumberedButtons) {
+  const int index = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_UNKNOWN, 2, 10, 1);
+  ASSERT_GE(index, 0) << SDL_GetError();
+  ASSERT_FALSE(SDL_IsGameController(index));
+  session_->OpenJoystickIfNone();
+  EXPECT_EQ(session_->Controller(), nullptr);
+  ASSERT_NE(session_->Joystick(), nullptr);
+  SDL_JoystickSetVirtualButton(session_->Joystick(), 7, 1);  // button 8: fire
+  SDL_JoystickUpdate();
+  InputStateSet s;
+  AddJoystickStates(session_->Joystick(), s);
+  EXPECT_TRUE(s.Fire);
+  SDL_JoystickDetachVirtual(index);
+}
+
+TEST_F(VirtualJoystick, APadsAAndRightTriggerAreEnterAndItsBIsEscape) {
+  SdlEventSource events(session_);
+  ASSERT_GE(AttachVirtualController(), 0) << SDL_GetError();
+  Pump(events);
+  ASSERT_NE(session_->Controller(), nullptr);
+  SDL_Joystick* pad = session_->Joystick();
+  RestVirtualController(pad);
+  SDL_JoystickUpdate();
+  Drain(events);
+  const std::string enterDown = Keyboard(events, SDL_SCANCODE_RETURN, true);
+  const std::string enterUp = Keyboard(events, SDL_SCANCODE_RETURN, false);
+  const std::string escapeDown = Keyboard(events, SDL_SCANCODE_ESCAPE, true);
+  const std::string escapeUp = Keyboard(events, SDL_SCANCODE_ESCAPE, false);
+  ASSERT_EQ(enterDown, "down 13;char 13;");
+  ASSERT_EQ(escapeDown, "down 27;char 27;");
+
+  // One step after another: what the pad does, and what the game hears.
+  struct Step {
+    const char* name;
+    int button;  // an SDL_GameControllerButton set to `down`, -1 for none
+    bool down;
+    int trigger;  // the right trigger's raw value, or kKeep
+    std::string expected;
+  };
+  constexpr int kKeep = 1 << 20;
+  const Step steps[] = {
+      {"A pressed", SDL_CONTROLLER_BUTTON_A, true, kKeep, enterDown},
+      {"A released", SDL_CONTROLLER_BUTTON_A, false, kKeep, enterUp},
+      {"B pressed", SDL_CONTROLLER_BUTTON_B, true, kKeep, escapeDown},
+      {"B released", SDL_CONTROLLER_BUTTON_B, false, kKeep, escapeUp},
+      {"trigger half way", -1, false, 0, ""},
+      {"trigger pulled", -1, false, 30000, enterDown},
+      {"trigger pulled further: no second press", -1, false, 32767, ""},
+      {"trigger let go", -1, false, -32768, enterUp},
+      {"Start is read as a held state only", SDL_CONTROLLER_BUTTON_START, true, kKeep, ""},
+      {"Start released", SDL_CONTROLLER_BUTTON_START, false, kKeep, ""},
+      {"d-pad is read as a held state only", SDL_CONTROLLER_BUTTON_DPAD_DOWN, true, kKeep, ""},
+      {"X means nothing", SDL_CONTROLLER_BUTTON_X, true, kKeep, ""},
+  };
+  for (const Step& s : steps) {
+    if (s.button >= 0) SDL_JoystickSetVirtualButton(pad, s.button, s.down);
+    if (s.trigger != kKeep) {
+      SDL_JoystickSetVirtualAxis(pad, SDL_CONTROLLER_AXIS_TRIGGERRIGHT,
+                                 static_cast<Sint16>(s.trigger));
+    }
+    SDL_JoystickUpdate();
+    EXPECT_EQ(Drain(events), s.expected) << s.name;
+  }
+}
+
+TEST_F(VirtualJoystick, UnpluggingThePadInUseIsReportedAndAnotherTakesOver) {
+  SdlEventSource events(session_);
+  ASSERT_GE(AttachVirtualController(), 0) << SDL_GetError();
+  Pump(events);
+  const SDL_JoystickID first = SDL_JoystickInstanceID(session_->Joystick());
+  // A second pad plugged in and out while the first drives changes nothing.
+  ASSERT_EQ(AttachVirtualController(), 1) << SDL_GetError();
+  Drain(events);
+  EXPECT_EQ(SDL_JoystickInstanceID(session_->Joystick()), first);
+  SDL_JoystickDetachVirtual(1);
+  EXPECT_EQ(Drain(events), "");
+
+  ASSERT_EQ(AttachVirtualController(), 1) << SDL_GetError();
+  const SDL_JoystickID second = SDL_JoystickGetDeviceInstanceID(1);
+  Drain(events);
+  SDL_JoystickDetachVirtual(0);
+  EXPECT_EQ(Drain(events), "unplugged;");
+  ASSERT_NE(session_->Controller(), nullptr);
+  EXPECT_EQ(SDL_JoystickInstanceID(session_->Joystick()), second);
+  SDL_JoystickDetachVirtual(0);
+  EXPECT_EQ(Drain(events), "unplugged;");
+  EXPECT_EQ(session_->Joystick(), nullptr);
+}
+
+TEST_F(VirtualJoystick, AMappingInSdlGameControllerConfigMakesAnUnknownDeviceAPad) {
+  // A stick of a make SDL has never heard of (SDL keys a mapping on the maker's and the model's
+  // numbers, which the device must therefore have).
+  const auto attach = [] {
+    SDL_VirtualJoystickDesc desc;
+    SDL_zero(desc);
+    desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
+    desc.type = SDL_JOYSTICK_TYPE_UNKNOWN;
+    desc.naxes = 2;
+    desc.nbuttons = 10;
+    desc.nhats = 1;
+    desc.vendor_id = 0x1234;
+    desc.product_id = 0x5678;
+    desc.name = "Odd stick";
+    return SDL_JoystickAttachVirtualEx(&desc);
+  };
+  int index = attach();
+  ASSERT_GE(index, 0) << SDL_GetError();
+  ASSERT_FALSE(SDL_IsGameController(index));
+  char guid[33];
+  SDL_JoystickGetGUIDString(SDL_JoystickGetDeviceGUID(index), guid, sizeof guid);
+  SDL_JoystickDetachVirtual(index);
+
+  // A on button 10, B on button 3, Start on button 1: none where the numbered slots put them.
+  const std::string mapping = std::string(guid) +
+                              ",Configured pad,a:b9,b:b2,start:b0,leftx:a0,lefty:a1,"
+                              "dpup:h0.1,dpright:h0.2,dpdown:h0.4,dpleft:h0.8,";
+  setenv("SDL_GAMECONTROLLERCONFIG", mapping.c_str(), 1);
+  Restart();
+  unsetenv("SDL_GAMECONTROLLERCONFIG");
+  SdlEventSource events(session_);
+  index = attach();
+  ASSERT_GE(index, 0) << SDL_GetError();
+  ASSERT_TRUE(SDL_IsGameController(index)) << mapping;
+  Pump(events);
+  ASSERT_NE(session_->Controller(), nullptr);
+  EXPECT_STREQ(SDL_GameControllerName(session_->Controller()), "Configured pad");
+
+  SDL_Joystick* pad = session_->Joystick();
+  SDL_JoystickSetVirtualButton(pad, 7, 1);  // numbered button 8, fire on an unmapped device
+  SDL_JoystickUpdate();
+  InputStateSet s;
+  AddControllerStates(session_->Controller(), s);
+  EXPECT_FALSE(s.Fire);
+  SDL_JoystickSetVirtualButton(pad, 9, 1);
+  SDL_JoystickSetVirtualHat(pad, 0, SDL_HAT_LEFT);
+  SDL_JoystickUpdate();
+  s = {};
+  AddControllerStates(session_->Controller(), s);
+  EXPECT_TRUE(s.Fire);
+  EXPECT_TRUE(s.Left);
+  EXPECT_EQ(Drain(events), Keyboard(events, SDL_SCANCODE_RETURN, true));
   SDL_JoystickDetachVirtual(index);
 }
 

@@ -43,46 +43,6 @@ class EventTranslation : public ::testing::Test {
   std::unique_ptr<SdlEventSource> source_;
 };
 
-// What a list of events says, in a form that compares in one line.
-std::string Describe(const std::vector<PlatformEvent>& events) {
-  std::string s;
-  for (const PlatformEvent& e : events) {
-    switch (e.kind) {
-      case Kind::KeyDown:
-        s += "down " + std::to_string(e.Key) + (e.Alt ? "+alt" : "") + ";";
-        break;
-      case Kind::KeyUp:
-        s += "up " + std::to_string(e.Key) + (e.Alt ? "+alt" : "") + ";";
-        break;
-      case Kind::Char:
-        s += "char " + std::to_string(e.Char) + ";";
-        break;
-      case Kind::MouseMove:
-        s += "move " + std::to_string(e.X) + "," + std::to_string(e.Y) + ";";
-        break;
-      case Kind::MouseClick:
-        s += "click " + std::to_string(e.X) + "," + std::to_string(e.Y) + ";";
-        break;
-      case Kind::CloseRequest:
-        s += "close;";
-        break;
-      case Kind::Minimize:
-        s += "minimize;";
-        break;
-      case Kind::Activate:
-        s += "activate;";
-        break;
-      case Kind::Deactivate:
-        s += "deactivate;";
-        break;
-      case Kind::Quit:
-        s += "quit;";
-        break;
-    }
-  }
-  return s;
-}
-
 TEST_F(EventTranslation, KeysGiveVirtualKeysAndEnterEscapeBackspaceType) {
   struct Case {
     const char* name;

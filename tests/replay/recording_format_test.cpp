@@ -120,6 +120,8 @@ TEST(RecordingFormat, HeldKeysAreRunLengthCodedAndEventsKeepTheirFrame) {
   typed.Char = 0xC0;  // a Cyrillic letter in Windows-1251
   PlatformEvent close;
   close.kind = Kind::CloseRequest;
+  PlatformEvent unplugged;
+  unplugged.kind = Kind::PadUnplugged;
 
   // Frame by frame: what was played, and what the replay must hand back.
   std::vector<std::pair<std::vector<PlatformEvent>, InputStateSet>> frames;
@@ -128,7 +130,7 @@ TEST(RecordingFormat, HeldKeysAreRunLengthCodedAndEventsKeepTheirFrame) {
   for (int i = 0; i < 600; ++i) frames.push_back({{}, up});
   frames.push_back({{At(Kind::MouseMove, -5, 610), At(Kind::MouseClick, 799, 0)}, up});
   frames.push_back({{typed}, upFire});
-  frames.push_back({{close}, upFire});
+  frames.push_back({{close, unplugged}, upFire});
   for (int i = 0; i < 4; ++i) frames.push_back({{}, upFire});
 
   RecordingBuilder builder;
@@ -151,7 +153,8 @@ TEST(RecordingFormat, HeldKeysAreRunLengthCodedAndEventsKeepTheirFrame) {
 
   // The 600 held frames are one line; the whole game is a handful.
   EXPECT_NE(text.find("\nhold U 600\n"), std::string::npos) << text;
-  EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 16) << text;
+  EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 17) << text;
+  EXPECT_NE(text.find("\nwindow pad-unplugged\n"), std::string::npos) << text;
 
   const RecordedGame back = ParseRecordedGame(text);
   EXPECT_EQ(back.Seed, 4000000000u);

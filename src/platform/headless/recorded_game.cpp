@@ -49,6 +49,7 @@ constexpr WindowEventName kWindowEvents[] = {
     {"minimize", PlatformEvent::Kind::Minimize},
     {"activate", PlatformEvent::Kind::Activate},
     {"deactivate", PlatformEvent::Kind::Deactivate},
+    {"pad-unplugged", PlatformEvent::Kind::PadUnplugged},
 };
 
 std::vector<std::string> Words(const std::string& line) {

@@ -9,7 +9,7 @@
 //   key-up 17 alt                 virtual keys (optionally with Alt), typed characters
 //   char 13                       (Windows-1251 code), mouse moves and clicks in surface
 //   move 400 300                  pixels, and window events (close, minimize, activate,
-//   click 400 300                 deactivate)
+//   click 400 300                 deactivate, pad-unplugged)
 //   window close
 //   hold UF 600                 600 frames with Up and Fire held ("-" holds nothing); the
 //                                 events above go with the first of them

@@ -2,6 +2,7 @@
 
 #include "platform/cp1251.h"
 #include "platform/display.h"
+#include "platform/sdl/joystick_axis.h"
 #include "platform/sdl/sdl_key_codes.h"
 
 namespace vontra {
@@ -29,6 +30,20 @@ uint8_t CharOfKey(SDL_Scancode scancode) {
       return 8;
     default:
       return 0;
+  }
+}
+
+// The keyboard key a pad button stands for in menus and windows: A presses the selected
+// button as Enter does, B backs out as Escape does. Start and the directions are read as held
+// states, like the P and arrow keys they match.
+SDL_Scancode KeyOfPadButton(Uint8 button) {
+  switch (button) {
+    case SDL_CONTROLLER_BUTTON_A:
+      return SDL_SCANCODE_RETURN;
+    case SDL_CONTROLLER_BUTTON_B:
+      return SDL_SCANCODE_ESCAPE;
+    default:
+      return SDL_SCANCODE_UNKNOWN;
   }
 }
 
@@ -67,25 +82,10 @@ bool SdlEventSource::Wait(PlatformEvent& event, int timeoutMs) {
 void SdlEventSource::Translate(const SDL_Event& e, std::deque<PlatformEvent>& out) {
   switch (e.type) {
     case SDL_KEYDOWN:
-    case SDL_KEYUP: {
-      const int key = VirtualKeyCode(e.key.keysym.sym, e.key.keysym.scancode);
-      const bool alt = (e.key.keysym.mod & KMOD_ALT) != 0;
-      if (key != 0) {
-        PlatformEvent k =
-            Make(e.type == SDL_KEYDOWN ? PlatformEvent::Kind::KeyDown : PlatformEvent::Kind::KeyUp);
-        k.Key = key;
-        k.Alt = alt;
-        out.push_back(k);
-      }
-      // Alt+Enter switches the display and is no Enter press; key repeat types again.
-      const uint8_t c = CharOfKey(e.key.keysym.scancode);
-      if (e.type == SDL_KEYDOWN && c != 0 && !alt) {
-        PlatformEvent t = Make(PlatformEvent::Kind::Char);
-        t.Char = c;
-        out.push_back(t);
-      }
+    case SDL_KEYUP:
+      TranslateKey(e.key.keysym.sym, e.key.keysym.scancode, e.type == SDL_KEYDOWN,
+                   (e.key.keysym.mod & KMOD_ALT) != 0, out);
       break;
-    }
     case SDL_TEXTINPUT: {
       // Left Alt with a letter is a menu shortcut, not typing (AltGr still types).
       if ((SDL_GetModState() & KMOD_LALT) != 0) break;
@@ -139,11 +139,56 @@ void SdlEventSource::Translate(const SDL_Event& e, std::deque<PlatformEvent>& ou
       session_->OpenJoystickIfNone();
       break;
     case SDL_JOYDEVICEREMOVED:
-      session_->JoystickRemoved(e.jdevice.which);
+      if (session_->JoystickRemoved(e.jdevice.which)) {
+        triggerPulled_ = false;
+        out.push_back(Make(PlatformEvent::Kind::PadUnplugged));
+      }
+      break;
+    case SDL_CONTROLLERBUTTONDOWN:
+    case SDL_CONTROLLERBUTTONUP:
+      if (FromDrivingPad(e.cbutton.which)) {
+        const SDL_Scancode key = KeyOfPadButton(e.cbutton.button);
+        if (key != SDL_SCANCODE_UNKNOWN) {
+          TranslateKey(SDL_GetKeyFromScancode(key), key, e.type == SDL_CONTROLLERBUTTONDOWN, false,
+                       out);
+        }
+      }
+      break;
+    case SDL_CONTROLLERAXISMOTION:
+      // The right trigger is a second A: pulling it past half way presses Enter once.
+      if (FromDrivingPad(e.caxis.which) && e.caxis.axis == SDL_CONTROLLER_AXIS_TRIGGERRIGHT) {
+        const bool pulled = ScaleJoystickAxis(e.caxis.value) > 0;
+        if (pulled != triggerPulled_) {
+          triggerPulled_ = pulled;
+          TranslateKey(SDLK_RETURN, SDL_SCANCODE_RETURN, pulled, false, out);
+        }
+      }
       break;
     default:
       break;
   }
+}
+
+void SdlEventSource::TranslateKey(SDL_Keycode sym, SDL_Scancode scancode, bool down, bool alt,
+                                  std::deque<PlatformEvent>& out) {
+  const int key = VirtualKeyCode(sym, scancode);
+  if (key != 0) {
+    PlatformEvent k = Make(down ? PlatformEvent::Kind::KeyDown : PlatformEvent::Kind::KeyUp);
+    k.Key = key;
+    k.Alt = alt;
+    out.push_back(k);
+  }
+  // Alt+Enter switches the display and is no Enter press; key repeat types again.
+  const uint8_t c = CharOfKey(scancode);
+  if (down && c != 0 && !alt) {
+    PlatformEvent t = Make(PlatformEvent::Kind::Char);
+    t.Char = c;
+    out.push_back(t);
+  }
+}
+
+bool SdlEventSource::FromDrivingPad(SDL_JoystickID id) const {
+  return session_->Controller() != nullptr && SDL_JoystickInstanceID(session_->Joystick()) == id;
 }
 
 }  // namespace vontra

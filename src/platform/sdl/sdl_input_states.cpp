@@ -20,7 +20,11 @@ InputStateSet SdlInputStates::Read() {
   s.Yes = keys[SDL_SCANCODE_Y];
   s.No = keys[SDL_SCANCODE_N];
   s.Fire = keys[SDL_SCANCODE_SPACE];
-  if (session_->Joystick() != nullptr) AddJoystickStates(session_->Joystick(), s);
+  if (session_->Controller() != nullptr) {
+    AddControllerStates(session_->Controller(), s);
+  } else if (session_->Joystick() != nullptr) {
+    AddJoystickStates(session_->Joystick(), s);
+  }
   return s;
 }
 
@@ -44,6 +48,25 @@ void AddJoystickStates(SDL_Joystick* joystick, InputStateSet& s) {
   s.Yes = s.Yes || button(6);
   s.No = s.No || button(7);
   s.Fire = s.Fire || button(8);
+}
+
+void AddControllerStates(SDL_GameController* pad, InputStateSet& s) {
+  const auto axis = [pad](SDL_GameControllerAxis a) {
+    return ScaleJoystickAxis(SDL_GameControllerGetAxis(pad, a));
+  };
+  const auto button = [pad](SDL_GameControllerButton b) {
+    return SDL_GameControllerGetButton(pad, b) != 0;
+  };
+  const int x = axis(SDL_CONTROLLER_AXIS_LEFTX);
+  const int y = axis(SDL_CONTROLLER_AXIS_LEFTY);
+  s.Left = s.Left || x < 0 || button(SDL_CONTROLLER_BUTTON_DPAD_LEFT);
+  s.Right = s.Right || x > 0 || button(SDL_CONTROLLER_BUTTON_DPAD_RIGHT);
+  s.Up = s.Up || y < 0 || button(SDL_CONTROLLER_BUTTON_DPAD_UP);
+  s.Down = s.Down || y > 0 || button(SDL_CONTROLLER_BUTTON_DPAD_DOWN);
+  // Triggers rest at 0 and travel to 32767: past half way is a pull.
+  s.Fire = s.Fire || button(SDL_CONTROLLER_BUTTON_A) || axis(SDL_CONTROLLER_AXIS_TRIGGERRIGHT) > 0;
+  s.Escape = s.Escape || button(SDL_CONTROLLER_BUTTON_B);
+  s.Pause = s.Pause || button(SDL_CONTROLLER_BUTTON_START);
 }
 
 }  // namespace vontra

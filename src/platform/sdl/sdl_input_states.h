@@ -21,4 +21,8 @@ class SdlInputStates : public IInputStates {
 // buttons 4..8 (counting from 1) for Pause, Escape, Yes, No and Fire.
 void AddJoystickStates(SDL_Joystick* joystick, InputStateSet& states);
 
+// Adds what a mapped pad holds: left stick and d-pad for the directions, A or the right
+// trigger for Fire, B for Escape, Start for Pause.
+void AddControllerStates(SDL_GameController* pad, InputStateSet& states);
+
 }  // namespace vontra

@@ -17,6 +17,8 @@ SdlSession::SdlSession() {
   }
   // A machine without joystick support still plays with the keyboard.
   SDL_InitSubSystem(SDL_INIT_JOYSTICK);
+  // The controller layer reads its built-in mappings and SDL_GAMECONTROLLERCONFIG itself.
+  SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER);
   // One line more than the picture, as the game's window always had.
   window_ = SDL_CreateWindow("Vontra", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                              kDisplayWidth, kDisplayHeight + 1, SDL_WINDOW_HIDDEN);
@@ -29,7 +31,7 @@ SdlSession::SdlSession() {
 }
 
 SdlSession::~SdlSession() {
-  if (joystick_ != nullptr) SDL_JoystickClose(joystick_);
+  CloseJoystick();
   SDL_DestroyWindow(window_);
   SDL_Quit();
 }
@@ -62,16 +64,32 @@ void SdlSession::ApplyPendingPlacement() {
 void SdlSession::OpenJoystickIfNone() {
   if (joystick_ != nullptr || SDL_WasInit(SDL_INIT_JOYSTICK) == 0) return;
   for (int i = 0; i < SDL_NumJoysticks(); ++i) {
-    joystick_ = SDL_JoystickOpen(i);
+    // A mapped pad is opened as a controller, which also opens its joystick.
+    if (SDL_WasInit(SDL_INIT_GAMECONTROLLER) != 0 && SDL_IsGameController(i)) {
+      controller_ = SDL_GameControllerOpen(i);
+      if (controller_ != nullptr) joystick_ = SDL_GameControllerGetJoystick(controller_);
+    }
+    // A device whose mapping does not open still has its numbered buttons.
+    if (joystick_ == nullptr) joystick_ = SDL_JoystickOpen(i);
     if (joystick_ != nullptr) return;
   }
 }
 
-void SdlSession::JoystickRemoved(SDL_JoystickID id) {
-  if (joystick_ == nullptr || SDL_JoystickInstanceID(joystick_) != id) return;
-  SDL_JoystickClose(joystick_);
+void SdlSession::CloseJoystick() {
+  if (controller_ != nullptr) {
+    SDL_GameControllerClose(controller_);
+  } else if (joystick_ != nullptr) {
+    SDL_JoystickClose(joystick_);
+  }
+  controller_ = nullptr;
   joystick_ = nullptr;
+}
+
+bool SdlSession::JoystickRemoved(SDL_JoystickID id) {
+  if (joystick_ == nullptr || SDL_JoystickInstanceID(joystick_) != id) return false;
+  CloseJoystick();
   OpenJoystickIfNone();
+  return true;
 }
 
 }  // namespace vontra

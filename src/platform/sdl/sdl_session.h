@@ -29,14 +29,20 @@ class SdlSession {
   void ApplyPendingPlacement();
 
   SDL_Joystick* Joystick() const { return joystick_; }
+  // The open joystick seen through SDL's controller mapping, or null when it has none.
+  SDL_GameController* Controller() const { return controller_; }
   // Opens the first joystick if none is open (at start and when one is plugged in).
   void OpenJoystickIfNone();
-  // Drops the open joystick when it is the one unplugged, then looks for another.
-  void JoystickRemoved(SDL_JoystickID id);
+  // Drops the open joystick when it is the one unplugged, then looks for another; true when
+  // it was the one in use.
+  bool JoystickRemoved(SDL_JoystickID id);
 
  private:
+  void CloseJoystick();
+
   SDL_Window* window_ = nullptr;
   SDL_Joystick* joystick_ = nullptr;
+  SDL_GameController* controller_ = nullptr;
   std::optional<WindowPlacement> pendingPlacement_;
 };
 
