@@ -45,7 +45,7 @@ void DrawText(Platform& p, const Style& s, const std::string& text, int x, int y
 
 void DrawFrame(Platform& p, int frame) {
   Surface& surface = p.display->DrawSurface();
-  const std::string sample(u8"Уровень 1 — Рекорды ЁЁ"_w1251);
+  const std::string sample("Уровень 1 — Рекорды ЁЁ"_w1251);
   int y = 0;
   for (int i = 0; i < 18; ++i) {
     const Style& s = kFontStyles[i + 1];
