@@ -1,6 +1,5 @@
 #include "persistence/save_files.h"
 
-#include "app/mform.h"
 #include "frontend/high_score_table.h"
 #include "persistence/high_score_check.h"
 #include "persistence/text_lines.h"
@@ -83,23 +82,12 @@ void LoadOptions(FrontEndState& state, uint8_t& fullScreen, IFiles& files) {
   state.HighScoreCheck = options.HighScoreCheck;
 }
 
-void SaveOptions(const FrontEndState& state, uint8_t fullScreen, IFiles& files) {
-  TGameOptions options{fullScreen, state.MusicOn, state.SoundOn, state.ExtraText,
-                       MakeHighScoreCheck(state)};
-  files.WriteAtomic(kOptionsPath, EncodeOptions(options));
+TGameOptions OptionsOf(const FrontEndState& state, uint8_t fullScreen) {
+  return {fullScreen, state.MusicOn, state.SoundOn, state.ExtraText, MakeHighScoreCheck(state)};
 }
 
-void LoadHighScores(TMForm& form) {
-  LoadHighScores(form, *form.platform.files);
-}
-void SaveHighScores(TMForm& form) {
-  SaveHighScores(form, *form.platform.files);
-}
-void LoadOptions(TMForm& form) {
-  LoadOptions(form, form.FullScreen, *form.platform.files);
-}
-void SaveOptions(TMForm& form) {
-  SaveOptions(form, form.FullScreen, *form.platform.files);
+void SaveOptions(const FrontEndState& state, uint8_t fullScreen, IFiles& files) {
+  files.WriteAtomic(kOptionsPath, EncodeOptions(OptionsOf(state, fullScreen)));
 }
 
 }  // namespace vontra

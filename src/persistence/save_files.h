@@ -14,7 +14,6 @@
 namespace vontra {
 
 class IFiles;
-class TMForm;
 
 inline constexpr const char* kHighScoresPath = "Data\\Save\\hs";
 inline constexpr const char* kOptionsPath = "Data\\Save\\options";
@@ -43,10 +42,7 @@ void SaveHighScores(const FrontEndState& state, IFiles& files);
 // The options live in two state bases: the display switch in the shell's, the rest here.
 void LoadOptions(FrontEndState& state, uint8_t& fullScreen, IFiles& files);
 void SaveOptions(const FrontEndState& state, uint8_t fullScreen, IFiles& files);
-
-void LoadHighScores(TMForm& form);
-void SaveHighScores(TMForm& form);
-void LoadOptions(TMForm& form);
-void SaveOptions(TMForm& form);
+// The options record of the state, with the check text of its table.
+TGameOptions OptionsOf(const FrontEndState& state, uint8_t fullScreen);
 
 }  // namespace vontra

@@ -46,13 +46,11 @@ void CompleteSavePair(IFiles& files) {
 
 bool SaveTableAndOptions(const FrontEndState& state, uint8_t fullScreen, IFiles& files) {
   CompleteSavePair(files);
-  const TGameOptions options{fullScreen, state.MusicOn, state.SoundOn, state.ExtraText,
-                             MakeHighScoreCheck(state)};
   if (!Stage(files, kHighScoresPath, EncodeHighScores(state))) {
     files.Remove(Staged(kHighScoresPath));
     return false;
   }
-  if (!Stage(files, kOptionsPath, EncodeOptions(options))) {
+  if (!Stage(files, kOptionsPath, EncodeOptions(OptionsOf(state, fullScreen)))) {
     files.Remove(Staged(kHighScoresPath));
     return false;
   }
