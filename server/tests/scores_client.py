@@ -28,8 +28,9 @@ def result_query(name: bytes, score: int, extra: bytes = b"_______") -> str:
 class Service:
     """One vontra-scores process; its stderr is kept for the log checks."""
 
-    def __init__(self, binary, database, *options):
-        self.binary, self.database, self.options = binary, database, options
+    def __init__(self, binary, database, *options, port=0):
+        """port 0 lets the service pick a free one; a client built for one port names it."""
+        self.binary, self.database, self.options, self.wanted_port = binary, database, options, port
         self.log = tempfile.TemporaryFile()
         self.process = None
         self.port = None
@@ -37,7 +38,7 @@ class Service:
     def start(self):
         self.log.seek(0)
         self.log.truncate()
-        self.process = subprocess.Popen([self.binary, "--listen", "127.0.0.1:0", "--database", self.database,
+        self.process = subprocess.Popen([self.binary, "--listen", f"127.0.0.1:{self.wanted_port}", "--database", self.database,
                                          *self.options], stderr=self.log)
         deadline = time.time() + 10
         while time.time() < deadline:

@@ -11,37 +11,17 @@ The pages' screenshots and the run's go to $VONTRA_E2E_SHOTS (default: a new tem
 import html
 import os
 import re
-import subprocess
 import sys
 import tempfile
-import time
-import urllib.request
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, HERE)
 sys.path.insert(0, os.path.join(HERE, "..", "..", "server", "tests"))
 import play_through  # noqa: E402
+from scores_client import Service  # noqa: E402
 from service_test import chromium  # noqa: E402
 
 TABLE = "/cgi/version.pl?prg=Vontra&show&type=0"
-
-
-def start_service(binary, port, folder):
-    log = open(os.path.join(folder, "scores.log"), "wb")
-    service = subprocess.Popen([binary, "--listen", "127.0.0.1:%d" % port, "--database",
-                                os.path.join(folder, "scores.db")], stderr=log)
-    deadline = time.monotonic() + 20
-    while time.monotonic() < deadline:
-        if service.poll() is not None:
-            raise SystemExit("FAIL: vontra-scores ended at start with status %d (port %d taken?)"
-                             % (service.returncode, port))
-        try:
-            with urllib.request.urlopen("http://127.0.0.1:%d/" % port, timeout=2):
-                return service
-        except OSError:
-            time.sleep(0.1)
-    service.kill()
-    raise SystemExit("FAIL: vontra-scores did not answer on port %d" % port)
 
 
 def row_pattern(name, score):
@@ -58,14 +38,14 @@ def main():
     shots = os.environ.get("VONTRA_E2E_SHOTS") or tempfile.mkdtemp(prefix="vontra-world-")
     os.makedirs(shots, exist_ok=True)
     folder = tempfile.mkdtemp(prefix="vontra-world-service-")
-    service = start_service(binary, port, folder)
+    service = Service(binary, os.path.join(folder, "scores.db"), port=port).start()
     try:
         score = play_through.play(game, data, shots, send=True)
         if score is None:
             return 1
         base = "http://127.0.0.1:%d" % port
         # The game's own request is the only one that stored anything.
-        log = open(os.path.join(folder, "scores.log"), "rb").read().decode("utf-8", "replace")
+        log = service.read_log().decode("utf-8", "replace")
         sent = [line for line in log.splitlines() if "/cgi/version.pl?hs" in line]
         if len(sent) != 1 or sent[0].split('"')[2].split()[0] != "200":
             print("FAIL: expected one result request answered 200, the log has:\n%s" % log)
@@ -82,8 +62,7 @@ def main():
               % (play_through.TYPED_NAME, score, shots))
         return 0
     finally:
-        service.terminate()
-        service.wait(timeout=20)
+        service.stop()
 
 
 if __name__ == "__main__":
