@@ -61,18 +61,13 @@ for _ in $(seq 200); do
 done
 [ -n "$focused" ] || fail "the window did not get the focus"
 
-# The window manager turns Alt+F4 into the close request, which opens the question. Y is
-# then held until the game has ended (the game polls it once a frame, however slow the
-# frames come) and let go. A close request that comes while the menu is still being built
-# may go unanswered, so the close is sent again, a few times at most.
-for _ in 1 2 3 4 5; do
-  xdotool key alt+F4 || true
-  for _ in $(seq 10); do running || fail "the close request ended the game without asking"; sleep 0.1; done
-  xdotool keydown y || true
-  for _ in $(seq 100); do running || break; sleep 0.1; done
-  xdotool keyup y || true
-  running || break
-done
+# The window manager turns Alt+F4 into the close request, which opens the question once the
+# menu has come to rest. Y is then held until the game has ended (the game polls it once a
+# frame, however slow the frames come) and let go.
+python3 "$(dirname "$0")/open_quit_question.py" "$wid" "$pid" || fail "the quit question did not open"
+xdotool keydown y || true
+for _ in $(seq 300); do running || break; sleep 0.1; done
+xdotool keyup y || true
 running && fail "Y in the quit question did not end the game"
 status=0
 wait "$pid" || status=$?
