@@ -23,7 +23,8 @@ void FillWorld(RaceWorld& world) {
   }
   TBullets& pool = world.Bullets();
   for (int i = 0; pool.ActiveCount() < kShotSlots; ++i) {
-    pool.AddShot(0, i % 3, 180 + (i * 37) % 420, 50 + (i * 53) % 500, 30, i % 2);
+    pool.AddShot(0, static_cast<ShotKinds>(i % 3), 180 + (i * 37) % 420, 50 + (i * 53) % 500, 30,
+                 static_cast<ShotOwners>(i % 2));
   }
 }
 
@@ -38,7 +39,7 @@ void BM_RaceWorldMove(benchmark::State& state) {
   for (auto _ : state) {
     state.PauseTiming();
     FillWorld(world);
-    if (world.Car().State != 0) world.Car().Respawn();
+    if (world.Car().State != CarStates::kDriving) world.Car().Respawn();
     state.ResumeTiming();
     world.Step(controls);
   }

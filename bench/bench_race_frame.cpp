@@ -57,12 +57,13 @@ class BusyRace {
     }
     TBullets& pool = *form.PlayerBullets;
     for (int i = 0; pool.ActiveCount() < kShotSlots; ++i) {
-      pool.AddShot(0, i % 3, 180 + (i * 37) % 420, 50 + (i * 53) % 500, 30, i % 2);
+      pool.AddShot(0, static_cast<ShotKinds>(i % 3), 180 + (i * 37) % 420, 50 + (i * 53) % 500, 30,
+                   static_cast<ShotOwners>(i % 2));
     }
     TMyCarSprite& car = *form.PlayerCar;
-    if (car.State != 0) car.Respawn();
+    if (car.State != CarStates::kDriving) car.Respawn();
     car.Finished = car.Stopped = false;
-    form.WindowKind = 0;
+    form.WindowKind = WindowKinds::kNone;
     form.TimeLeftMs = 60000;
   }
 
@@ -105,7 +106,7 @@ void BM_RaceFrameFloor(benchmark::State& state) {
   }
   TBullets& pool = *form.PlayerBullets;
   for (int i = 1; i <= kShotSlots; ++i) {
-    const char* name = pool.Kind[i] == kShotRocket ? "Rocket" : "BulletMGMy";
+    const char* name = pool.Kind[i] == ShotKinds::kRocket ? "Rocket" : "BulletMGMy";
     blits.push_back({&form.MDXImageList3->Find(name), RoundHalfEven(pool.ShotX[i]),
                      RoundHalfEven(pool.ShotY[i]), 0});
   }

@@ -70,7 +70,7 @@ struct RaceScene {
     road = &AddPicture(*form.MDXImageList3, "Land", kRoadWidth, kRoadHeight, 1, false);
     car = &AddPicture(*form.MDXImageList3, "Car", kSpriteWidth, kSpriteHeight, kFrames, true);
     headless.display->Initialize();
-    form.ScreenState = 1;
+    form.ScreenState = ScreenStates::kRace;
     form.Background = new TScrollBackground(form, "Land");
     form.Background->X = kRoadX;
     form.Background->Y = kRoadY;

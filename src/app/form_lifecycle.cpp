@@ -24,7 +24,7 @@ void FormCreate(TMForm& form) {
   form.MDXImageList->LoadFromFile(*form.platform.files, "Data\\Res\\Res1.dxg");
   form.MDXImageList3->LoadFromFile(*form.platform.files, "Data\\Res\\Res3.dxg");
   form.MDXWaveList->LoadFromFile(*form.platform.files, "Data\\Res\\Sounds.dxw");
-  form.ScreenState = -1;
+  form.ScreenState = ScreenStates::kCreating;
   form.Random.Seed(form.platform.clock->RandomSeed());
   form.FrameTimeMs = 15;
   form.SpeedFactor = 1.0;
@@ -47,7 +47,8 @@ namespace {
 // level banner): the end-of-game windows and the time-over window lead on to what follows them,
 // and replacing one of them would skip that.
 bool RaceMayBeInterrupted(const TMForm& form) {
-  return form.WindowKind == 0 || form.WindowKind == 1 || form.WindowKind == 2;
+  return form.WindowKind == WindowKinds::kNone || form.WindowKind == WindowKinds::kLevelBanner ||
+         form.WindowKind == WindowKinds::kPause;
 }
 
 }  // namespace
@@ -55,10 +56,11 @@ bool RaceMayBeInterrupted(const TMForm& form) {
 void FormCloseQuery(TMForm& form) {
   ShellRoutines& r = form.Routines;
   if (!r.OpenMessageWindow) return;
-  if (form.ScreenState != 1) {
-    r.OpenMessageWindow(form, 9);
+  if (form.ScreenState != ScreenStates::kRace) {
+    r.OpenMessageWindow(form, WindowKinds::kQuitQuestion);
   } else if (RaceMayBeInterrupted(form)) {
-    r.OpenMessageWindow(form, form.ShakeActive ? 9 : 4);
+    r.OpenMessageWindow(
+        form, form.ShakeActive ? WindowKinds::kQuitQuestion : WindowKinds::kFinishQuestion);
   }
 }
 

@@ -20,26 +20,27 @@ void MDXTimerTimer(TMForm& form, int lagCount) {
   if (r.MusicWatchdog) r.MusicWatchdog(form);
   form.InputStates = form.MDXInput.Read();
   UpdateInputFlags(form);
-  if (form.WindowKind == 9 || form.WindowKind == 10) {
+  if (form.WindowKind == WindowKinds::kQuitQuestion ||
+      form.WindowKind == WindowKinds::kClearQuestion) {
     RunFrame(r.MessageWindowFrame, form, lagCount);
   } else {
     switch (form.ScreenState) {
-      case 0:
+      case ScreenStates::kMainMenu:
         RunFrame(r.MainMenuFrame, form, lagCount);
         break;
-      case 1:
+      case ScreenStates::kRace:
         RunFrame(r.RaceFrame, form, lagCount);
         break;
-      case 2:
+      case ScreenStates::kOptions:
         RunFrame(r.OptionsFrame, form, lagCount);
         break;
-      case 3:
+      case ScreenStates::kHighScores:
         RunFrame(r.HighScoresFrame, form, lagCount);
         break;
-      case 4:
+      case ScreenStates::kHelp:
         RunFrame(r.HelpFrame, form, lagCount);
         break;
-      case 8:
+      case ScreenStates::kCarChoice:
         RunFrame(r.CarChoiceFrame, form, lagCount);
         break;
       default:

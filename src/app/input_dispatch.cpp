@@ -14,13 +14,13 @@ void Edge(bool now, bool& pressed, bool& held) {
 }
 
 // The main-menu button that belongs to a sub-screen, which Escape selects to leave it.
-int OwnMenuButton(int screenState, int current) {
+int OwnMenuButton(ScreenStates screenState, int current) {
   switch (screenState) {
-    case 3:
+    case ScreenStates::kHighScores:
       return 3;
-    case 4:
+    case ScreenStates::kHelp:
       return 4;
-    case 8:
+    case ScreenStates::kCarChoice:
       return 1;
     default:
       return current;
@@ -51,17 +51,18 @@ void FormKeyUp(TMForm& form, int key) {
 
 void FormKeyPress(TMForm& form, uint8_t key) {
   const bool control = key == kCharEnter || key == kCharEscape || key == kCharBackspace;
-  const bool nameEntry = form.ScreenState == 1 && form.WindowKind == 5;
-  const bool textField = form.ScreenState == 2 && form.EditingExtraText;
+  const bool nameEntry =
+      form.ScreenState == ScreenStates::kRace && form.WindowKind == WindowKinds::kNameEntry;
+  const bool textField = form.ScreenState == ScreenStates::kOptions && form.EditingExtraText;
   if (!control && !nameEntry && !textField) return;
 
   ShellRoutines& r = form.Routines;
   switch (form.ScreenState) {
-    case 1:
+    case ScreenStates::kRace:
       if (key == kCharEnter) MDXDrawClick(form);
-      if (form.WindowKind == 5 && r.NameEntryKey) r.NameEntryKey(form, key);
+      if (form.WindowKind == WindowKinds::kNameEntry && r.NameEntryKey) r.NameEntryKey(form, key);
       break;
-    case 2:
+    case ScreenStates::kOptions:
       if (key == kCharEnter) {
         MDXDrawClick(form);
       } else if (key == kCharEscape) {
@@ -71,13 +72,14 @@ void FormKeyPress(TMForm& form, uint8_t key) {
         r.ExtraTextKey(form, key);
       }
       break;
-    case 0:
-    case 3:
-    case 4:
-    case 8:
+    case ScreenStates::kMainMenu:
+    case ScreenStates::kHighScores:
+    case ScreenStates::kHelp:
+    case ScreenStates::kCarChoice:
       if (key == kCharEscape)
         form.SelectedWidget = OwnMenuButton(form.ScreenState, form.SelectedWidget);
-      if (!(form.ScreenState == 0 && key == kCharEscape)) ButtonClick(form, true);
+      if (!(form.ScreenState == ScreenStates::kMainMenu && key == kCharEscape))
+        ButtonClick(form, true);
       break;
     default:
       break;
@@ -88,7 +90,7 @@ void MDXDrawMouseMove(TMForm& form, int x, int y) {
   form.MouseX = x;
   form.MouseY = y;
   ShellRoutines& r = form.Routines;
-  if (form.WindowKind != 0) {
+  if (form.WindowKind != WindowKinds::kNone) {
     if (r.HoverWindow) r.HoverWindow(form);
   } else {
     if (r.HoverScreen) r.HoverScreen(form);
@@ -107,30 +109,33 @@ void ButtonClick(TMForm& form, bool fromKeyboard) {
   if ((form.SelectedWidget == 11 || form.SelectedWidget == 12) && r.PlaySound) {
     r.PlaySound(form, "B_Act");
   }
-  if (form.WindowKind == 9 || form.WindowKind == 10) {
+  if (form.WindowKind == WindowKinds::kQuitQuestion ||
+      form.WindowKind == WindowKinds::kClearQuestion) {
     call(r.MessageWindowClick);
     return;
   }
-  if (form.ScreenState == 1) {
-    if (form.WindowKind == 4 || form.WindowKind == 5 || form.WindowKind == 6) {
+  if (form.ScreenState == ScreenStates::kRace) {
+    if (form.WindowKind == WindowKinds::kFinishQuestion ||
+        form.WindowKind == WindowKinds::kNameEntry ||
+        form.WindowKind == WindowKinds::kSendQuestion) {
       call(r.MessageWindowClick);
     }
     return;
   }
   switch (form.ScreenState) {
-    case 0:
+    case ScreenStates::kMainMenu:
       if (r.MainMenuClick) r.MainMenuClick(form, fromKeyboard);
       break;
-    case 2:
+    case ScreenStates::kOptions:
       call(r.OptionsClick);
       break;
-    case 3:
+    case ScreenStates::kHighScores:
       call(r.HighScoresClick);
       break;
-    case 4:
+    case ScreenStates::kHelp:
       call(r.HelpClick);
       break;
-    case 8:
+    case ScreenStates::kCarChoice:
       call(r.CarChoiceClick);
       break;
     default:

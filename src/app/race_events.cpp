@@ -43,7 +43,8 @@ void UpdateShake(TMForm& form) {
 
 void GameOver(TMForm& form) {
   form.Lives = 0;
-  if (form.Routines.OpenMessageWindow) form.Routines.OpenMessageWindow(form, 8);
+  if (form.Routines.OpenMessageWindow)
+    form.Routines.OpenMessageWindow(form, WindowKinds::kGameOver);
 }
 
 }  // namespace vontra

@@ -14,14 +14,13 @@
 namespace vontra {
 namespace {
 
-constexpr int kRaceScreen = 1;
 constexpr int kBonusPointsPerSecond = 5;
 constexpr int kBonusSpeedUp = 10;
 constexpr int32_t kWarningMs = 10000;
 // The timers of bonuses the car does not carry are parked high; picking one up sets its time.
 constexpr int32_t kIdleBonusMs = 100000;
 
-void OpenWindow(TMForm& form, int kind) {
+void OpenWindow(TMForm& form, WindowKinds kind) {
   if (form.Routines.OpenMessageWindow) form.Routines.OpenMessageWindow(form, kind);
 }
 
@@ -54,14 +53,14 @@ void RaceClockStep(TMForm& form) {
   }
   if (form.TimeLeftMs <= 0) {
     if (car.Speed > 0) {
-      car.SpeedMode = -3;
+      car.SpeedMode = SpeedModes::kDownToTarget;
       car.TargetSpeed = 0;
     } else if (car.Y > form.FinishY) {
       if (form.Lives > 0) {
         form.Lives -= 1;
         car.Energy = 100;
       }
-      OpenWindow(form, form.Lives == 0 ? kGameOverWindow : kTimeOverWindow);
+      OpenWindow(form, form.Lives == 0 ? WindowKinds::kGameOver : WindowKinds::kTimeOver);
     }
     return;
   }
@@ -76,8 +75,8 @@ void FinishStep(TMForm& form) {
   TMyCarSprite& car = *form.PlayerCar;
   if (!(car.Y < form.FinishY) || car.Finished) return;
   RacePlaySound(form, "Finish");
-  car.State = 2;
-  car.SpeedMode = -3;
+  car.State = CarStates::kFinished;
+  car.SpeedMode = SpeedModes::kDownToTarget;
   car.TargetSpeed = 0;
   car.Finished = true;
   car.Firing = false;
@@ -85,34 +84,34 @@ void FinishStep(TMForm& form) {
 }
 
 void PauseRaceFromOutside(TMForm& form) {
-  if (form.ScreenState == kRaceScreen &&
-      (form.WindowKind == kNoWindow || form.WindowKind == kLevelBanner)) {
-    OpenWindow(form, kPauseWindow);
+  if (form.ScreenState == ScreenStates::kRace &&
+      (form.WindowKind == WindowKinds::kNone || form.WindowKind == WindowKinds::kLevelBanner)) {
+    OpenWindow(form, WindowKinds::kPause);
   }
 }
 
 void RaceFrame(TMForm& form, int lagCount) {
   ShellRoutines& r = form.Routines;
-  if (form.WindowKind != kNoWindow) {
+  if (form.WindowKind != WindowKinds::kNone) {
     if (r.MessageWindowFrame) r.MessageWindowFrame(form, lagCount);
   } else {
-    if (form.PausePressed) OpenWindow(form, kPauseWindow);
-    if (form.EscapePressed && !form.ShakeActive) OpenWindow(form, kFinishQuestion);
+    if (form.PausePressed) OpenWindow(form, WindowKinds::kPause);
+    if (form.EscapePressed && !form.ShakeActive) OpenWindow(form, WindowKinds::kFinishQuestion);
     RenderScene(form, lagCount, true);
   }
-  if (form.ScreenState != kRaceScreen) return;
+  if (form.ScreenState != ScreenStates::kRace) return;
   if (form.MDXDraw.CanDraw()) {
     DrawNeedle(form);
     DrawHudText(form);
     UpdateHudPanels(form);
   }
-  if (form.WindowKind == kNoWindow && form.PlayerCar) {
+  if (form.WindowKind == WindowKinds::kNone && form.PlayerCar) {
     TMyCarSprite& car = *form.PlayerCar;
     UpdateShake(form);
     UpdateProgressCar(form);
     RaceClockStep(form);
     // A new race started by the clock opens its banner; the rest waits for it.
-    if (form.WindowKind == kNoWindow) {
+    if (form.WindowKind == WindowKinds::kNone) {
       FinishStep(form);
       if (!car.HasTurbo) car.TurboMs = kIdleBonusMs;
       if (!car.HasShield) car.ShieldMs = kIdleBonusMs;

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <string>
+#include <utility>
 
 #include "app/mform.h"
 #include "assets/picture_collection.h"
@@ -25,8 +26,8 @@ void DrawShifted(TMForm& form, const std::string& text, int x, int y, bool centr
 }
 
 // An icon shows while its weapon or bonus is carried; a timed bonus also shows its seconds.
-void ShowTimedIcon(TMForm& form, int icon, bool has, int32_t ms, int x, int y) {
-  if (TCaptionSprite* sprite = form.WeaponIcons[icon]) sprite->Visible = has;
+void ShowTimedIcon(TMForm& form, HudIcons icon, bool has, int32_t ms, int x, int y) {
+  if (TCaptionSprite* sprite = form.WeaponIcons[ToInt(icon)]) sprite->Visible = has;
   if (has) {
     SelectFontStyle(form, 6);
     DrawShifted(form, std::to_string(ms / 1000), x, y, false);
@@ -101,12 +102,15 @@ void DrawHudText(TMForm& form) {
 
 void UpdateHudPanels(TMForm& form) {
   if (TMyCarSprite* car = form.PlayerCar) {
-    ShowTimedIcon(form, 6, car->HasTurbo, car->TurboMs, 712, 446);
-    ShowTimedIcon(form, 7, car->HasShield, car->ShieldMs, 765, 446);
-    const bool weapons[6] = {false,          car->HasGun,         car->HasTwinGuns,
-                             car->HasRocket, car->HasTwinRockets, car->HasMegaBomb};
-    for (int i = 1; i <= 5; ++i) {
-      if (form.WeaponIcons[i]) form.WeaponIcons[i]->Visible = weapons[i];
+    ShowTimedIcon(form, HudIcons::kTurbo, car->HasTurbo, car->TurboMs, 712, 446);
+    ShowTimedIcon(form, HudIcons::kShield, car->HasShield, car->ShieldMs, 765, 446);
+    const std::pair<HudIcons, bool> weapons[] = {{HudIcons::kGun, car->HasGun},
+                                                 {HudIcons::kTwinGuns, car->HasTwinGuns},
+                                                 {HudIcons::kRocket, car->HasRocket},
+                                                 {HudIcons::kTwinRockets, car->HasTwinRockets},
+                                                 {HudIcons::kMegaBomb, car->HasMegaBomb}};
+    for (const auto& [icon, has] : weapons) {
+      if (TCaptionSprite* sprite = form.WeaponIcons[ToInt(icon)]) sprite->Visible = has;
     }
   }
   if (form.Lives != form.ShownLives && form.LivesSprite) {

@@ -17,14 +17,14 @@ void StartLevel(TMForm& form, int32_t race) {
   // Only the very first race since start-up finds Level 0; a new car carries no bonus anyway.
   if (form.Level != 0) car.LoseAllBonuses();
   form.Level = race;
-  car.State = 0;
+  car.State = CarStates::kDriving;
   form.SpawnDistance = 0;
   form.SpawnCount = 0;
   form.TimeLeftMs = LevelTimeMs(race);
   car.ResetDrivingConstants();
   car.Heading = 0;
   car.Speed = car.Distance = car.TargetSpeed = car.ModeTimerMs = 0;
-  car.SpeedMode = 0;
+  car.SpeedMode = SpeedModes::kNone;
   car.ControlsOn = true;
   car.SetZ(4);
   if (form.ProgressCarSprite) form.ProgressCarSprite->Y = kProgressStartY;
@@ -32,7 +32,8 @@ void StartLevel(TMForm& form, int32_t race) {
   form.FinishY = -100;
   ComputeSpawnWeights(form, race);
   if (form.PlayerBullets) form.PlayerBullets->FreeAllShots();
-  if (form.Routines.OpenMessageWindow) form.Routines.OpenMessageWindow(form, kLevelBanner);
+  if (form.Routines.OpenMessageWindow)
+    form.Routines.OpenMessageWindow(form, WindowKinds::kLevelBanner);
 }
 
 }  // namespace vontra

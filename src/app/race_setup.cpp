@@ -23,8 +23,6 @@
 namespace vontra {
 namespace {
 
-constexpr int kRaceScreen = 1;
-
 struct IconPlace {
   const char* Image;
   int X;
@@ -32,14 +30,15 @@ struct IconPlace {
 };
 
 // Weapons 1..5 in one row, then the turbo and the shield.
-constexpr IconPlace kWeaponIcons[8] = {{},
-                                       {"PanelGun", 689, 341},
-                                       {"PanelGun2", 709, 341},
-                                       {"PanelRocket", 729, 341},
-                                       {"PanelRocket2", 749, 341},
-                                       {"PanelMegaBomb", 769, 341},
-                                       {"PanelEngine", 691, 417},
-                                       {"PanelShield", 746, 417}};
+// Indexed by HudIcons.
+constexpr IconPlace kWeaponIcons[kHudIconCount + 1] = {{},
+                                                       {"PanelGun", 689, 341},
+                                                       {"PanelGun2", 709, 341},
+                                                       {"PanelRocket", 729, 341},
+                                                       {"PanelRocket2", 749, 341},
+                                                       {"PanelMegaBomb", 769, 341},
+                                                       {"PanelEngine", 691, 417},
+                                                       {"PanelShield", 746, 417}};
 
 TExplosion* NewExplosion(TMForm& form, const char* image, double x, double y, int32_t z,
                          int32_t rate) {
@@ -77,7 +76,7 @@ void CreateRaceSprites(TMForm& form) {
   form.GunFireSprite = NewExplosion(form, "GunFire", std::trunc(car.X), std::trunc(car.Y), 7, 55);
   form.GunFireSprite->X = car.X;
   form.GunFireSprite->Y = car.Y;
-  for (int i = 1; i <= 7; ++i) {
+  for (int i = 1; i <= kHudIconCount; ++i) {
     const IconPlace& icon = kWeaponIcons[i];
     form.WeaponIcons[i] = NewCaption(form, icon.Image, icon.X, icon.Y, 4, false);
   }
@@ -93,7 +92,7 @@ int32_t LevelTimeMs(int32_t race) {
 
 void StartRace(TMForm& form) {
   RacePlaySound(form, "Engine");
-  form.ScreenState = kRaceScreen;
+  form.ScreenState = ScreenStates::kRace;
   PlayScreenMusic(form);
   form.ButtonCount = 0;
   HideMouseCursor(form);

@@ -2,6 +2,7 @@
 #include <cstdint>
 
 #include "app/game_random.h"
+#include "app/named_states.h"
 #include "platform/input_states.h"
 #include "platform/window.h"
 
@@ -16,8 +17,8 @@ class TExplosion;
 // The game shell's share of the game state: screens, frame timing, the race and its HUD,
 // the keyboard flags and the display option.
 struct ShellState {
-  int32_t ScreenState = -1;
-  uint8_t WindowKind = 0;
+  ScreenStates ScreenState = ScreenStates::kCreating;
+  WindowKinds WindowKind = WindowKinds::kNone;
   int32_t WindowTimer = 0;
 
   int32_t FrameRate = 0;
@@ -47,7 +48,7 @@ struct ShellState {
   TCaptionSprite* NeedleSprite = nullptr;
   TCaptionSprite* LivesSprite = nullptr;
   TCaptionSprite* EnergyBarSprite = nullptr;
-  TCaptionSprite* WeaponIcons[8] = {};  // 1..7
+  TCaptionSprite* WeaponIcons[kHudIconCount + 1] = {};  // indexed by HudIcons, 1..7
   int32_t ShownLives = 0;
   int32_t NeedleTimer = 0;
   int32_t NeedleJitter = 0;

@@ -6,7 +6,6 @@ namespace vontra {
 
 namespace {
 
-constexpr int32_t kRaceScreen = 1;
 const char* const kMenuTune = "Data\\Music\\Menu.xm";
 const char* const kRaceTune = "Data\\Music\\Race.xm";
 
@@ -28,7 +27,7 @@ void StopSong(TMForm& form) {
 }
 
 void PlayScreenMusic(TMForm& form) {
-  PlaySong(form, form.ScreenState == kRaceScreen ? kRaceTune : kMenuTune);
+  PlaySong(form, form.ScreenState == ScreenStates::kRace ? kRaceTune : kMenuTune);
 }
 
 void MusicWatchdog(TMForm& form) {

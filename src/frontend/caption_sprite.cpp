@@ -7,7 +7,6 @@
 namespace vontra {
 
 namespace {
-constexpr int kRaceScreen = 1;
 // The drawing control is one pixel taller than the surface.
 constexpr double kControlWidth = 800;
 constexpr double kControlHeight = 601;
@@ -15,7 +14,7 @@ constexpr double kControlHeight = 601;
 
 TCaptionSprite::TCaptionSprite(TMForm& form, std::string_view imageName, bool fromRaceImages)
     : TImageSprite(&form.MDXSpriteEngine->Root()), form_(form) {
-  const bool race = form.ScreenState == kRaceScreen || fromRaceImages;
+  const bool race = form.ScreenState == ScreenStates::kRace || fromRaceImages;
   AssignImage(&(race ? form.MDXImageList3 : form.MDXImageList)->Find(imageName));
   X = kControlWidth / 2 - Width / 2.0;
   Y = kControlHeight / 2 - Height / 2.0;

@@ -20,7 +20,7 @@ constexpr int kCarY = 230;
 }  // namespace
 
 void OpenCarChoice(TMForm& form) {
-  form.ScreenState = 8;
+  form.ScreenState = ScreenStates::kCarChoice;
   form.SilentFirstHighlight = false;
   form.ButtonCount = 10;
   form.FirstSelectable = 7;

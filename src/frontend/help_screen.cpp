@@ -39,7 +39,7 @@ void ShowPagePictures(TMForm& form) {
 }  // namespace
 
 void OpenHelp(TMForm& form) {
-  form.ScreenState = 4;
+  form.ScreenState = ScreenStates::kHelp;
   form.SilentFirstHighlight = false;
   form.ButtonCount = 8;
   form.HelpPage = 1;
@@ -76,7 +76,7 @@ void HelpFrame(TMForm& form, int lagCount) {
     MDXDrawClick(form);
     form.NavHitEnd = false;
   }
-  if (form.ScreenState != 4) return;
+  if (form.ScreenState != ScreenStates::kHelp) return;
   if (form.WidgetSlots[4]) form.WidgetSlots[4]->Activate();
   ShowPagePictures(form);
   RenderScene(form, lagCount, true);

@@ -16,7 +16,7 @@
 namespace vontra {
 
 void OpenHighScores(TMForm& form) {
-  form.ScreenState = 3;
+  form.ScreenState = ScreenStates::kHighScores;
   form.SilentFirstHighlight = false;
   form.ButtonCount = 8;
   form.SelectedWidget = 8;
@@ -59,7 +59,7 @@ void DrawHighScores(TMForm& form) {
 void HighScoresClick(TMForm& form) {
   switch (form.SelectedWidget) {
     case 7:
-      OpenMessageWindow(form, 10);
+      OpenMessageWindow(form, WindowKinds::kClearQuestion);
       break;
     case 8:
       OpenLink(form, WorldTablePage());

@@ -109,7 +109,7 @@ void ActOnMenuButton(TMForm& form, int slot, bool homePageLink) {
       OpenLink(form, homePageLink ? WebHomePage() : "moregames.url");
       break;
     case 6:
-      OpenMessageWindow(form, 9);
+      OpenMessageWindow(form, WindowKinds::kQuitQuestion);
       break;
     default:
       break;
@@ -117,15 +117,15 @@ void ActOnMenuButton(TMForm& form, int slot, bool homePageLink) {
 }
 
 // The main-menu button that belongs to the open sub-screen.
-int OwnMenuButton(int screenState) {
+int OwnMenuButton(ScreenStates screenState) {
   switch (screenState) {
-    case 2:
+    case ScreenStates::kOptions:
       return 2;
-    case 3:
+    case ScreenStates::kHighScores:
       return 3;
-    case 4:
+    case ScreenStates::kHelp:
       return 4;
-    case 8:
+    case ScreenStates::kCarChoice:
       return 1;
     default:
       return 0;
@@ -135,7 +135,7 @@ int OwnMenuButton(int screenState) {
 }  // namespace
 
 void OpenMainMenu(TMForm& form, bool rebuild, int openArg) {
-  form.ScreenState = 0;
+  form.ScreenState = ScreenStates::kMainMenu;
   form.SilentFirstHighlight = openArg == 3;
   form.ButtonCount = 6;
   form.FirstSelectable = 1;
@@ -184,16 +184,16 @@ void SwitchFromSubScreen(TMForm& form) {
 
 void CloseSubScreen(TMForm& form) {
   switch (form.ScreenState) {
-    case 2:
+    case ScreenStates::kOptions:
       CloseOptions(form);
       break;
-    case 3:
+    case ScreenStates::kHighScores:
       CloseHighScores(form);
       break;
-    case 4:
+    case ScreenStates::kHelp:
       CloseHelp(form);
       break;
-    case 8:
+    case ScreenStates::kCarChoice:
       CloseCarChoice(form);
       break;
     default:

@@ -22,16 +22,15 @@ namespace vontra {
 namespace {
 
 constexpr int kTextCentreX = 399;
-constexpr int kRaceScreen = 1;
 
 // Slots of Yes and No: the race's questions use 1 and 2, the menus' questions 11 and 12 so
 // that the screen's own buttons stay where they are.
-int YesSlot(int kind) {
-  return kind == kQuitQuestion || kind == kClearQuestion ? 11 : 1;
+int YesSlot(WindowKinds kind) {
+  return kind == WindowKinds::kQuitQuestion || kind == WindowKinds::kClearQuestion ? 11 : 1;
 }
 
-bool MenuQuestion(int kind) {
-  return kind == kQuitQuestion || kind == kClearQuestion;
+bool MenuQuestion(WindowKinds kind) {
+  return kind == WindowKinds::kQuitQuestion || kind == WindowKinds::kClearQuestion;
 }
 
 void CreateYesNo(TMForm& form, int yesSlot) {
@@ -77,22 +76,23 @@ void AnswerFromKeys(TMForm& form) {
 
 }  // namespace
 
-bool WindowHasFrame(int kind) {
+bool WindowHasFrame(WindowKinds kind) {
   switch (kind) {
-    case kFinishQuestion:
-    case kNameEntryWindow:
-    case kSendQuestion:
-    case kSendingWindow:
-    case kQuitQuestion:
-    case kClearQuestion:
+    case WindowKinds::kFinishQuestion:
+    case WindowKinds::kNameEntry:
+    case WindowKinds::kSendQuestion:
+    case WindowKinds::kSending:
+    case WindowKinds::kQuitQuestion:
+    case WindowKinds::kClearQuestion:
       return true;
     default:
       return false;
   }
 }
 
-bool WindowIsQuestion(int kind) {
-  return kind == kFinishQuestion || kind == kSendQuestion || MenuQuestion(kind);
+bool WindowIsQuestion(WindowKinds kind) {
+  return kind == WindowKinds::kFinishQuestion || kind == WindowKinds::kSendQuestion ||
+         MenuQuestion(kind);
 }
 
 std::vector<WindowLine> MessageWindowLines(const TMForm& form) {
@@ -100,28 +100,28 @@ std::vector<WindowLine> MessageWindowLines(const TMForm& form) {
     return WindowLine{style, y, std::string(text)};
   };
   switch (form.WindowKind) {
-    case kLevelBanner:
+    case WindowKinds::kLevelBanner:
       return {line(13, 268, std::string("Уровень "_w1251) + std::to_string(form.Level))};
-    case kPauseWindow:
+    case WindowKinds::kPause:
       return {line(13, 268, "Пауза"_w1251)};
-    case kTimeOverWindow:
+    case WindowKinds::kTimeOver:
       return {line(13, 250, "Ваше время закончилось."_w1251),
               line(13, 310, "Попробуйте ещё раз!"_w1251)};
-    case kFinishQuestion:
+    case WindowKinds::kFinishQuestion:
       return {line(7, 257, "Закончить гонку?"_w1251)};
-    case kNameEntryWindow:
+    case WindowKinds::kNameEntry:
       return {line(12, 250, std::string("Набрано очков "_w1251) + std::to_string(form.Score)),
               line(12, 290, "Введите ваше имя:"_w1251), line(12, 340, form.PlayerName)};
-    case kSendQuestion:
+    case WindowKinds::kSendQuestion:
       return {line(12, 240, "Отправить результат"_w1251), line(12, 275, "в мировую"_w1251),
               line(12, 310, "таблицу рекордов?"_w1251)};
-    case kSendingWindow:
+    case WindowKinds::kSending:
       return {line(7, 280, "Отсылка..."_w1251)};
-    case kGameOverWindow:
+    case WindowKinds::kGameOver:
       return {line(13, 275, "Конец игры"_w1251)};
-    case kQuitQuestion:
+    case WindowKinds::kQuitQuestion:
       return {line(7, 257, "Выйти из игры?"_w1251)};
-    case kClearQuestion:
+    case WindowKinds::kClearQuestion:
       return {line(10, 240, "Очистить"_w1251), line(10, 290, "таблицу рекордов?"_w1251)};
     default:
       return {};
@@ -135,19 +135,19 @@ void DrawMessageWindowLines(TMForm& form) {
   }
 }
 
-void OpenMessageWindow(TMForm& form, int kind) {
+void OpenMessageWindow(TMForm& form, WindowKinds kind) {
   StopSound(form, "Shot");
-  if (form.WindowKind != kNoWindow) CloseMessageWindow(form);
-  form.WindowKind = static_cast<uint8_t>(kind);
+  if (form.WindowKind != WindowKinds::kNone) CloseMessageWindow(form);
+  form.WindowKind = kind;
   if (WindowHasFrame(kind)) form.WindowFrame = NewCaption(form, "Window", 192, 180, 6);
 
-  if (kind == kFinishQuestion || kind == kSendQuestion) {
+  if (kind == WindowKinds::kFinishQuestion || kind == WindowKinds::kSendQuestion) {
     StopSound(form, "Engine");
     ShowMouseCursor(form);
     form.ButtonCount = 2;
     form.FirstSelectable = 1;
     form.LastSelectable = 2;
-    form.SelectedWidget = kind == kFinishQuestion ? 2 : 1;
+    form.SelectedWidget = kind == WindowKinds::kFinishQuestion ? 2 : 1;
     CreateYesNo(form, 1);
   } else if (MenuQuestion(kind)) {
     ShowMouseCursor(form);
@@ -160,22 +160,22 @@ void OpenMessageWindow(TMForm& form, int kind) {
   }
 
   switch (kind) {
-    case kLevelBanner:
+    case WindowKinds::kLevelBanner:
       form.WindowTimer = 2000;
       break;
-    case kTimeOverWindow:
+    case WindowKinds::kTimeOver:
       RacePlaySound(form, "TimeOver");
       form.WindowTimer = 3000;
       break;
-    case kGameOverWindow:
+    case WindowKinds::kGameOver:
       StopSound(form, "Engine");
       RacePlaySound(form, "GameOver");
       form.WindowTimer = 2000;
       break;
-    case kPauseWindow:
+    case WindowKinds::kPause:
       StopSound(form, "Engine");
       break;
-    case kNameEntryWindow:
+    case WindowKinds::kNameEntry:
       StopSound(form, "Engine");
       form.TextCursor = NewCaption(form, "Cursor", 217, 370, 7, false);
       form.CursorBlinkTimer = 0;
@@ -186,37 +186,37 @@ void OpenMessageWindow(TMForm& form, int kind) {
 }
 
 void CloseMessageWindow(TMForm& form) {
-  const int kind = form.WindowKind;
-  if (form.ScreenState == kRaceScreen) ResumeRaceSounds(form, kind);
-  if (kind == kNoWindow) return;
+  const WindowKinds kind = form.WindowKind;
+  if (form.ScreenState == ScreenStates::kRace) ResumeRaceSounds(form, kind);
+  if (kind == WindowKinds::kNone) return;
   switch (kind) {
-    case kFinishQuestion:
-    case kSendQuestion:
+    case WindowKinds::kFinishQuestion:
+    case WindowKinds::kSendQuestion:
       FreeButtons(form);
       form.ButtonCount = 0;
       HideMouseCursor(form);
       break;
-    case kQuitQuestion:
+    case WindowKinds::kQuitQuestion:
       FreeWindowButtons(form);
       RestoreScreenButtons(form);
-      if (form.ScreenState == kRaceScreen) HideMouseCursor(form);
+      if (form.ScreenState == ScreenStates::kRace) HideMouseCursor(form);
       break;
-    case kClearQuestion:
+    case WindowKinds::kClearQuestion:
       FreeWindowButtons(form);
       RestoreScreenButtons(form);
       break;
-    case kGameOverWindow:
-      form.WindowKind = kNoWindow;
+    case WindowKinds::kGameOver:
+      form.WindowKind = WindowKinds::kNone;
       EndGame(form);
       return;
-    case kNameEntryWindow:
+    case WindowKinds::kNameEntry:
       FreeSprite(form.TextCursor);
       break;
     default:
       break;
   }
   FreeSprite(form.WindowFrame);
-  form.WindowKind = kNoWindow;
+  form.WindowKind = WindowKinds::kNone;
 }
 
 void MessageWindowFrame(TMForm& form, int lagCount) {
@@ -238,7 +238,7 @@ void MessageWindowClick(TMForm& form) {
   const int slot = form.SelectedWidget;
   if (slot == 11 || slot == 12) PlaySound(form, "B_Act");
   switch (form.WindowKind) {
-    case kQuitQuestion:
+    case WindowKinds::kQuitQuestion:
       if (slot == 11) {
         SaveTableAndOptions(form);
         form.Terminated = true;
@@ -246,7 +246,7 @@ void MessageWindowClick(TMForm& form) {
         CloseMessageWindow(form);
       }
       break;
-    case kClearQuestion:
+    case WindowKinds::kClearQuestion:
       if (slot == 11) {
         ResetHighScores(form);
         SaveTableAndOptions(form);  // on disk at once, not only at shutdown
@@ -254,7 +254,7 @@ void MessageWindowClick(TMForm& form) {
       if (slot == 11 || slot == 12) CloseMessageWindow(form);
       break;
     default:
-      if (form.ScreenState == kRaceScreen) RaceWindowClick(form);
+      if (form.ScreenState == ScreenStates::kRace) RaceWindowClick(form);
       break;
   }
 }

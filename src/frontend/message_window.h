@@ -6,23 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "app/named_states.h"
+
 namespace vontra {
 
 class TMForm;
-
-enum WindowKinds : uint8_t {
-  kNoWindow = 0,
-  kLevelBanner = 1,
-  kPauseWindow = 2,
-  kTimeOverWindow = 3,
-  kFinishQuestion = 4,
-  kNameEntryWindow = 5,
-  kSendQuestion = 6,
-  kSendingWindow = 7,
-  kGameOverWindow = 8,
-  kQuitQuestion = 9,
-  kClearQuestion = 10,
-};
 
 struct WindowLine {
   int Style;
@@ -35,8 +23,8 @@ std::vector<WindowLine> MessageWindowLines(const TMForm& form);
 void DrawMessageWindowLines(TMForm& form);
 
 // Whether the kind has the frame picture, and whether it asks Yes or No.
-bool WindowHasFrame(int kind);
-bool WindowIsQuestion(int kind);
+bool WindowHasFrame(WindowKinds kind);
+bool WindowIsQuestion(WindowKinds kind);
 
 void CloseMessageWindow(TMForm& form);
 

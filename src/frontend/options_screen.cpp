@@ -64,7 +64,7 @@ void BlinkCursor(TMForm& form) {
 }  // namespace
 
 void OpenOptions(TMForm& form) {
-  form.ScreenState = 2;
+  form.ScreenState = ScreenStates::kOptions;
   form.SilentFirstHighlight = false;
   form.ButtonCount = 10;
   form.SelectedWidget = 7;

@@ -81,17 +81,17 @@ void PresentSendingFrame(TMForm& form) {
 
 }  // namespace
 
-void ResumeRaceSounds(TMForm& form, int closingKind) {
+void ResumeRaceSounds(TMForm& form, WindowKinds closingKind) {
   RacePlaySound(form, "Engine");
   const bool firing = form.PlayerCar && form.PlayerCar->Firing;
-  const bool goesOn =
-      closingKind == kPauseWindow || (closingKind == kFinishQuestion && form.SelectedWidget == 2);
+  const bool goesOn = closingKind == WindowKinds::kPause ||
+                      (closingKind == WindowKinds::kFinishQuestion && form.SelectedWidget == 2);
   if (firing && goesOn) RacePlaySound(form, "Shot");
 }
 
 void EndGame(TMForm& form) {
   if (QualifiesForTable(form)) {
-    OpenMessageWindow(form, kNameEntryWindow);
+    OpenMessageWindow(form, WindowKinds::kNameEntry);
   } else {
     ReturnToMenu(form, 0);
   }
@@ -104,15 +104,15 @@ void RaceWindowFrame(TMForm& form, int lagCount) {
     if (!form.PlayerCar->HasGun && !form.PlayerCar->HasTwinGuns) StopSound(form, "Shot");
   }
   switch (form.WindowKind) {
-    case kLevelBanner:
+    case WindowKinds::kLevelBanner:
       DrawMessageWindowLines(form);
       if (TimeIsUp(form)) CloseMessageWindow(form);
       break;
-    case kPauseWindow:
+    case WindowKinds::kPause:
       DrawMessageWindowLines(form);
       if (form.PausePressed || form.EscapePressed) CloseMessageWindow(form);
       break;
-    case kTimeOverWindow:
+    case WindowKinds::kTimeOver:
       DrawMessageWindowLines(form);
       MoveWreckage(form, lagCount);
       if (TimeIsUp(form)) {
@@ -120,7 +120,7 @@ void RaceWindowFrame(TMForm& form, int lagCount) {
         StartLevel(form, form.Level);
       }
       break;
-    case kFinishQuestion:
+    case WindowKinds::kFinishQuestion:
       MoveQuestionButtons(form, lagCount);
       DrawMessageWindowLines(form);
       if (form.EscapePressed) {
@@ -128,18 +128,18 @@ void RaceWindowFrame(TMForm& form, int lagCount) {
         CloseMessageWindow(form);
       }
       break;
-    case kNameEntryWindow:
+    case WindowKinds::kNameEntry:
       DrawMessageWindowLines(form);
       StepNameCursor(form);
       break;
-    case kSendQuestion:
+    case WindowKinds::kSendQuestion:
       MoveQuestionButtons(form, lagCount);
       DrawMessageWindowLines(form);
       break;
-    case kSendingWindow:
+    case WindowKinds::kSending:
       DrawMessageWindowLines(form);
       break;
-    case kGameOverWindow:
+    case WindowKinds::kGameOver:
       DrawMessageWindowLines(form);
       MoveWreckage(form, lagCount);
       if (TimeIsUp(form)) CloseMessageWindow(form);
@@ -152,22 +152,22 @@ void RaceWindowFrame(TMForm& form, int lagCount) {
 void RaceWindowClick(TMForm& form) {
   const int slot = form.SelectedWidget;
   switch (form.WindowKind) {
-    case kNameEntryWindow:
+    case WindowKinds::kNameEntry:
       InsertResult(form);
       SaveTableAndOptions(form);  // the new row is on disk at once, whatever happens later
       CloseMessageWindow(form);
-      OpenMessageWindow(form, kSendQuestion);
+      OpenMessageWindow(form, WindowKinds::kSendQuestion);
       break;
-    case kFinishQuestion:
+    case WindowKinds::kFinishQuestion:
       CloseMessageWindow(form);
       if (slot == 1) EndGame(form);
       break;
-    case kSendQuestion:
+    case WindowKinds::kSendQuestion:
       // With the pointer off both buttons nothing is selected, and the click does nothing.
       if (slot != 1 && slot != 2) return;
       if (slot == 1) {
         CloseMessageWindow(form);
-        OpenMessageWindow(form, kSendingWindow);
+        OpenMessageWindow(form, WindowKinds::kSending);
         PresentSendingFrame(form);
         SubmitResult(form);
       }

@@ -6,6 +6,8 @@
 #include <functional>
 #include <string>
 
+#include "app/named_states.h"
+
 namespace vontra {
 
 class TMForm;
@@ -34,7 +36,7 @@ void CarChoiceFrame(TMForm& form, int lagCount);
 void CarChoiceClick(TMForm& form);
 
 // Message windows.
-void OpenMessageWindow(TMForm& form, int kind);
+void OpenMessageWindow(TMForm& form, WindowKinds kind);
 void MessageWindowFrame(TMForm& form, int lagCount);
 void MessageWindowClick(TMForm& form);
 
@@ -51,7 +53,7 @@ struct ShellRoutines {
   std::function<void(TMForm&, bool fromKeyboard)> MainMenuClick;
   Action OptionsClick, HighScoresClick, HelpClick, CarChoiceClick, MessageWindowClick;
   Key NameEntryKey, ExtraTextKey;
-  std::function<void(TMForm&, int kind)> OpenMessageWindow;
+  std::function<void(TMForm&, WindowKinds kind)> OpenMessageWindow;
   std::function<void(TMForm&, bool rebuild, int openArg)> OpenMainMenu;
   Action HoverScreen, HoverWindow;
   std::function<void(TMForm&, const std::string& name)> PlaySound;

@@ -20,8 +20,8 @@ bool PointInBox(double x, double y, const Box& box) {
 
 }  // namespace
 
-int32_t ShotDamage(int32_t kind) {
-  return kind == kShotRocket ? 21 : 11;
+int32_t ShotDamage(ShotKinds kind) {
+  return kind == ShotKinds::kRocket ? 21 : 11;
 }
 
 TBullets::TBullets(TMForm& form) : TImageSprite(SpriteRoot(form)), form_(form) {
@@ -31,8 +31,8 @@ TBullets::TBullets(TMForm& form) : TImageSprite(SpriteRoot(form)), form_(form) {
   SetZ(5);
 }
 
-void TBullets::AddShot(int32_t angle, int32_t kind, double x, double y, double speed,
-                       uint8_t owner) {
+void TBullets::AddShot(int32_t angle, ShotKinds kind, double x, double y, double speed,
+                       ShotOwners owner) {
   for (int32_t i = 1; i <= kShotSlots; ++i) {
     if (Active[i]) continue;
     Active[i] = true;
@@ -81,13 +81,13 @@ void TBullets::MoveSelf(int32_t elapsedMs) {
     } else if (Target[i] > 0) {
       const int32_t j = Target[i];
       if (!form_.RoadObjectUsed[j] || form_.RoadObjects[j]->Wrecked) FreeShot(i);
-    } else if (!car || car->State == 1) {
+    } else if (!car || car->State == CarStates::kDestroyed) {
       FreeShot(i);
     }
     if (Target[i] != 0) continue;
     HitPlayerCar(i);
     if (Target[i] != 0) continue;
-    if (Owner[i] == 0) HitRoadObjects(i);
+    if (Owner[i] == ShotOwners::kPlayer) HitRoadObjects(i);
     if (Target[i] == 0 && !(110 < ShotX[i] && ShotX[i] < 665 && -10 < ShotY[i] && ShotY[i] < 600)) {
       FreeShot(i);
     }
@@ -96,7 +96,7 @@ void TBullets::MoveSelf(int32_t elapsedMs) {
 
 void TBullets::HitPlayerCar(int32_t i) {
   TMyCarSprite* car = form_.PlayerCar;
-  if (Owner[i] != 1 || !car || car->State != 0) return;
+  if (Owner[i] != ShotOwners::kTraffic || !car || car->State != CarStates::kDriving) return;
   if (!PointInBox(ShotX[i], ShotY[i], *car)) return;
   RacePlaySound(form_, "Bullet");
   AttachHit(i, -1, RoundHalfEven(ShotX[i] - car->X - car->Width / 2.0),
@@ -137,7 +137,7 @@ void TBullets::DrawSelf() {
     if (!Active[i]) continue;
     const int32_t frame = Trunc(Blast[i]);
     if (Target[i] == 0) {
-      if (Kind[i] == kShotRocket) {
+      if (Kind[i] == ShotKinds::kRocket) {
         TPictureCollectionItem* rocket = RaceImage(form_, "Rocket");
         if (Angle[i] == 0) {
           rocket->Draw(*surface, RoundHalfEven(ShotX[i]), RoundHalfEven(ShotY[i]), 0);
@@ -147,8 +147,9 @@ void TBullets::DrawSelf() {
         }
         continue;
       }
-      const char* name =
-          Kind[i] == kShotShell ? "BulletG" : (Owner[i] == 0 ? "BulletMGMy" : "BulletMGMonster");
+      const char* name = Kind[i] == ShotKinds::kShell
+                             ? "BulletG"
+                             : (Owner[i] == ShotOwners::kPlayer ? "BulletMGMy" : "BulletMGMonster");
       RaceImage(form_, name)
           ->Draw(*surface, RoundHalfEven(ShotX[i]), RoundHalfEven(ShotY[i]), frame);
       continue;
@@ -165,7 +166,7 @@ void TBullets::DrawSelf() {
       tx = form_.RoadObjects[Target[i]]->X;
       ty = form_.RoadObjects[Target[i]]->Y;
     }
-    const char* name = Kind[i] == kShotRocket ? "RocketExplosion" : "BulletExplosion";
+    const char* name = Kind[i] == ShotKinds::kRocket ? "RocketExplosion" : "BulletExplosion";
     RaceImage(form_, name)
         ->Draw(*surface, RoundHalfEven(tx + ShotX[i]), RoundHalfEven(ty + ShotY[i]), frame);
   }

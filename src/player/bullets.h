@@ -3,6 +3,7 @@
 // straight up or down and, on a hit, turn into a small explosion stuck to what they hit.
 #include <cstdint>
 
+#include "app/named_states.h"
 #include "sprites/image_sprite.h"
 
 namespace vontra {
@@ -11,21 +12,15 @@ class TMForm;
 
 constexpr int kShotSlots = 30;
 
-enum ShotKind : int32_t {
-  kShotShell = 0,  // light shell of the twin guns
-  kShotRocket = 1,
-  kShotMachineGun = 2,  // machine-gun bullet
-};
-
 // Damage of a hit by shot kind.
-int32_t ShotDamage(int32_t kind);
+int32_t ShotDamage(ShotKinds kind);
 
 class TBullets : public TImageSprite {
  public:
   explicit TBullets(TMForm& form);
 
   // Takes the lowest free slot; a shot with every slot in use is dropped.
-  void AddShot(int32_t angle, int32_t kind, double x, double y, double speed, uint8_t owner);
+  void AddShot(int32_t angle, ShotKinds kind, double x, double y, double speed, ShotOwners owner);
   void AttachHit(int32_t slot, int32_t target, int32_t dx, int32_t dy);
   void FreeShot(int32_t slot) { Active[slot] = false; }
   void FreeAllShots();
@@ -37,11 +32,11 @@ class TBullets : public TImageSprite {
   // Slots 1..30; entry 0 is unused.
   double ShotX[kShotSlots + 1] = {};
   double ShotY[kShotSlots + 1] = {};
-  int32_t Kind[kShotSlots + 1] = {};
+  ShotKinds Kind[kShotSlots + 1] = {};
   double Speed[kShotSlots + 1] = {};
   int32_t Angle[kShotSlots + 1] = {};
   bool Active[kShotSlots + 1] = {};
-  uint8_t Owner[kShotSlots + 1] = {};
+  ShotOwners Owner[kShotSlots + 1] = {};
   // 0 flying; -1 exploding on the player's car; j exploding on road object slot j.
   int32_t Target[kShotSlots + 1] = {};
   double Blast[kShotSlots + 1] = {};

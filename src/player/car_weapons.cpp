@@ -42,16 +42,16 @@ void TMyCarSprite::GiveBasicGun() {
   ReloadMs = 100;
 }
 
-void TMyCarSprite::GiveBonus(int32_t code) {
+void TMyCarSprite::GiveBonus(BonusCodes code) {
   RacePlaySound(form_, "Bonus");
-  if (code != kBonusTurbo && code != kBonusShield && code != kBonusRepair) {
+  if (code != BonusCodes::kTurbo && code != BonusCodes::kShield && code != BonusCodes::kRepair) {
     HasGun = HasTwinGuns = HasRocket = HasTwinRockets = HasMegaBomb = false;
   }
   switch (code) {
-    case kBonusGun:
+    case BonusCodes::kGun:
       GiveBasicGun();
       break;
-    case kBonusTurbo:
+    case BonusCodes::kTurbo:
       TurboMs = 10000;
       if (!HasTurbo) {
         MaxSpeed = kTurboMaxSpeed;
@@ -60,33 +60,33 @@ void TMyCarSprite::GiveBonus(int32_t code) {
       }
       HasTurbo = true;
       break;
-    case kBonusShield:
+    case BonusCodes::kShield:
       HasShield = true;
       ShieldMs = 10000;
       break;
-    case kBonusTwinGuns:
+    case BonusCodes::kTwinGuns:
       HasTwinGuns = true;
       Ammo = 30;
       ReloadTimeMs = ReloadMs = 100;
       break;
-    case kBonusRocket:
+    case BonusCodes::kRocket:
       HasRocket = true;
       Ammo = 20;
       ReloadTimeMs = ReloadMs = 200;
       break;
-    case kBonusTwinRockets:
+    case BonusCodes::kTwinRockets:
       HasTwinRockets = true;
       Ammo = 20;
       ReloadTimeMs = ReloadMs = 200;
       break;
-    case kBonusMegaBomb:
+    case BonusCodes::kMegaBomb:
       HasMegaBomb = true;
       Ammo = 1;
       ReloadTimeMs = 1000;
       ReloadMs = 0;
       MegaBombCooldownMs = 0;
       break;
-    case kBonusRepair:
+    case BonusCodes::kRepair:
       Energy = std::min(Energy + 50, 100);
       break;
     default:
@@ -94,45 +94,45 @@ void TMyCarSprite::GiveBonus(int32_t code) {
   }
 }
 
-void TMyCarSprite::LoseBonus(int32_t code, bool withSound) {
+void TMyCarSprite::LoseBonus(BonusCodes code, bool withSound) {
   if (withSound) RacePlaySound(form_, "BonusLost");
   switch (code) {
-    case kBonusGun:
+    case BonusCodes::kGun:
       HasGun = false;
       Firing = false;
       RaceStopSound(form_, "Shot");
       Ammo = 0;
       break;
-    case kBonusTurbo:
+    case BonusCodes::kTurbo:
       HasTurbo = false;
       MaxSpeed = kCarMaxSpeed;
       Acceleration /= 2;
       Deceleration /= 2;
       if (Speed > kCarMaxSpeed) {
-        SpeedMode = -3;
+        SpeedMode = SpeedModes::kDownToTarget;
         TargetSpeed = kCarMaxSpeed;
       }
       break;
-    case kBonusShield:
+    case BonusCodes::kShield:
       HasShield = false;
       break;
-    case kBonusTwinGuns:
+    case BonusCodes::kTwinGuns:
       HasTwinGuns = false;
       Firing = false;
       RaceStopSound(form_, "Shot");
       Ammo = 0;
       break;
-    case kBonusRocket:
+    case BonusCodes::kRocket:
       HasRocket = false;
       Firing = false;
       Ammo = 0;
       break;
-    case kBonusTwinRockets:
+    case BonusCodes::kTwinRockets:
       HasTwinRockets = false;
       Firing = false;
       Ammo = 0;
       break;
-    case kBonusMegaBomb:
+    case BonusCodes::kMegaBomb:
       HasMegaBomb = false;
       Firing = false;
       RaceStopSound(form_, "Shot");
@@ -145,42 +145,42 @@ void TMyCarSprite::LoseBonus(int32_t code, bool withSound) {
 }
 
 void TMyCarSprite::LoseAllBonuses() {
-  if (HasTurbo) LoseBonus(kBonusTurbo, false);
-  if (HasShield) LoseBonus(kBonusShield, false);
-  if (HasTwinGuns) LoseBonus(kBonusTwinGuns, false);
-  if (HasRocket) LoseBonus(kBonusRocket, false);
-  if (HasTwinRockets) LoseBonus(kBonusTwinRockets, false);
-  if (HasMegaBomb) LoseBonus(kBonusMegaBomb, false);
+  if (HasTurbo) LoseBonus(BonusCodes::kTurbo, false);
+  if (HasShield) LoseBonus(BonusCodes::kShield, false);
+  if (HasTwinGuns) LoseBonus(BonusCodes::kTwinGuns, false);
+  if (HasRocket) LoseBonus(BonusCodes::kRocket, false);
+  if (HasTwinRockets) LoseBonus(BonusCodes::kTwinRockets, false);
+  if (HasMegaBomb) LoseBonus(BonusCodes::kMegaBomb, false);
 }
 
 void TMyCarSprite::Fire() {
   ReloadMs = ReloadTimeMs;
   TBullets* pool = form_.PlayerBullets;
   const double speed = Step + 40;
-  auto shoot = [&](int32_t kind, const TMountPoint& p) {
-    if (pool) pool->AddShot(Heading, kind, p.X - 3, p.Y - 3, speed, 0);
+  auto shoot = [&](ShotKinds kind, const TMountPoint& p) {
+    if (pool) pool->AddShot(Heading, kind, p.X - 3, p.Y - 3, speed, ShotOwners::kPlayer);
   };
-  if (HasGun) shoot(kShotMachineGun, MgTopMuzzle);
+  if (HasGun) shoot(ShotKinds::kMachineGun, MgTopMuzzle);
   if (HasTwinGuns) {
-    shoot(kShotShell, MgLeftMuzzle);
-    shoot(kShotShell, MgRightMuzzle);
+    shoot(ShotKinds::kShell, MgLeftMuzzle);
+    shoot(ShotKinds::kShell, MgRightMuzzle);
   }
   if (HasRocket) {
     RacePlaySound(form_, "ShotR");
-    shoot(kShotRocket, RocketTopLaunch);
+    shoot(ShotKinds::kRocket, RocketTopLaunch);
   }
   if (HasTwinRockets) {
     RacePlaySound(form_, "ShotR");
-    shoot(kShotRocket, RocketLeftLaunch);
-    shoot(kShotRocket, RocketRightLaunch);
+    shoot(ShotKinds::kRocket, RocketLeftLaunch);
+    shoot(ShotKinds::kRocket, RocketRightLaunch);
   }
   if (HasMegaBomb) MegaBombBlast();
   if (!HasGun) Ammo -= 1;
   if (Ammo <= 0) {
-    if (HasTwinGuns) LoseBonus(kBonusTwinGuns, false);
-    if (HasRocket) LoseBonus(kBonusRocket, false);
-    if (HasTwinRockets) LoseBonus(kBonusTwinRockets, false);
-    if (HasMegaBomb) LoseBonus(kBonusMegaBomb, false);
+    if (HasTwinGuns) LoseBonus(BonusCodes::kTwinGuns, false);
+    if (HasRocket) LoseBonus(BonusCodes::kRocket, false);
+    if (HasTwinRockets) LoseBonus(BonusCodes::kTwinRockets, false);
+    if (HasMegaBomb) LoseBonus(BonusCodes::kMegaBomb, false);
   }
 }
 
@@ -198,7 +198,8 @@ void TMyCarSprite::MegaBombBlast() {
 void TMyCarSprite::ApplyFiringControls(bool fireHeld) {
   if (fireHeld) {
     if (HasMegaBomb) MegaBombHeld = true;
-    if (MegaBombCooldownMs <= 0 && State == 0 && !Finished && !Firing && HasShootingWeapon()) {
+    if (MegaBombCooldownMs <= 0 && State == CarStates::kDriving && !Finished && !Firing &&
+        HasShootingWeapon()) {
       if (HasGun || HasTwinGuns) RacePlaySound(form_, "Shot");
       Firing = true;
     }

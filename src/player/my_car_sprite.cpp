@@ -50,7 +50,7 @@ TMyCarSprite::TMyCarSprite(TMForm& form, uint8_t model)
   FrameSpeed = 0;
 
   ResetDrivingConstants();
-  SpeedMode = 0;
+  SpeedMode = SpeedModes::kNone;
   ModeTimerMs = 0;
   TargetSpeed = 0;
 
@@ -79,7 +79,7 @@ void TMyCarSprite::ResetDrivingConstants() {
 
 void TMyCarSprite::Accelerate() {
   if (!ControlsOn) return;
-  if (State != 2 && Speed < MaxSpeed) Speed += Acceleration * form_.SpeedFactor;
+  if (State != CarStates::kFinished && Speed < MaxSpeed) Speed += Acceleration * form_.SpeedFactor;
 }
 
 void TMyCarSprite::Brake() {
@@ -126,13 +126,13 @@ void TMyCarSprite::TakeDamage(int32_t amount) {
 }
 
 void TMyCarSprite::DestroyCar() {
-  if (State == 1 || State == 2) return;
+  if (State == CarStates::kDestroyed || State == CarStates::kFinished) return;
   LoseAllBonuses();
   RaceStopSound(form_, "WallExplosion");
   RacePlaySound(form_, "PlayerExplosion");
   Speed = Lateral = Step = 0;
-  SpeedMode = 0;
-  State = 1;
+  SpeedMode = SpeedModes::kNone;
+  State = CarStates::kDestroyed;
   ControlsOn = false;
   if (TExplosion* blast = form_.BigExplosion) {
     blast->X = X;
@@ -150,7 +150,7 @@ void TMyCarSprite::DestroyCar() {
 }
 
 void TMyCarSprite::Respawn() {
-  State = 0;
+  State = CarStates::kDriving;
   Energy = 100;
   Visible = true;
   ControlsOn = true;
@@ -175,8 +175,8 @@ void TMyCarSprite::MoveSelf(int32_t elapsedMs) {
   } else if (ReloadMs > 0) {
     ReloadMs -= form_.FrameTimeMs;
   } else {
-    if (HasShootingWeapon() && Firing && State == 0) Fire();
-    if (HasMegaBomb && MegaBombHeld && State == 0) {
+    if (HasShootingWeapon() && Firing && State == CarStates::kDriving) Fire();
+    if (HasMegaBomb && MegaBombHeld && State == CarStates::kDriving) {
       Fire();
       MegaBombCooldownMs = 500;
     }
@@ -184,33 +184,33 @@ void TMyCarSprite::MoveSelf(int32_t elapsedMs) {
 
   if (HasTurbo) {
     if (TurboMs <= 0) {
-      LoseBonus(kBonusTurbo, true);
+      LoseBonus(BonusCodes::kTurbo, true);
     } else {
       TurboMs -= form_.FrameTimeMs;
     }
   }
   if (HasShield) {
     if (ShieldMs <= 0) {
-      LoseBonus(kBonusShield, true);
+      LoseBonus(BonusCodes::kShield, true);
     } else {
       ShieldMs -= form_.FrameTimeMs;
     }
   }
-  if (!HasAnyWeapon()) GiveBonus(kBonusGun);
+  if (!HasAnyWeapon()) GiveBonus(BonusCodes::kGun);
 
-  if (AccelerateInput && SpeedMode != -5) Accelerate();
+  if (AccelerateInput && SpeedMode != SpeedModes::kSpikes) Accelerate();
 
-  if (State == 0 || (State == 2 && Speed > 0)) {
+  if (State == CarStates::kDriving || (State == CarStates::kFinished && Speed > 0)) {
     if (SteerLeftInput && Heading <= 0) {
       SteerLeft();
     } else if (SteerRightInput && Heading >= 0) {
       SteerRight();
-    } else if (SpeedMode != 2 && SpeedMode != -2) {
+    } else if (SpeedMode != SpeedModes::kSkidRight && SpeedMode != SpeedModes::kSkidLeft) {
       Lateral = 0;
     }
   }
 
-  if (State == 1) {
+  if (State == CarStates::kDestroyed) {
     if (DeathCycles == 1 && blast) {
       // The second cycle of the explosion plays at the car's bottom edge.
       blast->Y = Y + (Height - blast->Height);
@@ -226,7 +226,7 @@ void TMyCarSprite::MoveSelf(int32_t elapsedMs) {
     }
   }
 
-  if (State == 0 && !Shown) {
+  if (State == CarStates::kDriving && !Shown) {
     Visible = true;
     if (blast) blast->Visible = false;
     Shown = true;
@@ -242,37 +242,37 @@ void TMyCarSprite::MoveSelf(int32_t elapsedMs) {
   Distance += Step * 0.25;
   form_.SpawnDistance += Step;
 
-  if (SpeedMode == 0 && Finished) {
+  if (SpeedMode == SpeedModes::kNone && Finished) {
     Speed = 0;
     ControlsOn = false;
     Stopped = true;
   }
 
   switch (SpeedMode) {
-    case -5:
+    case SpeedModes::kSpikes:
       ModeTimerMs -= form_.FrameTimeMs;
       if (Speed > TargetSpeed) {
         Brake();
       } else if (ModeTimerMs <= 0) {
-        SpeedMode = 0;
+        SpeedMode = SpeedModes::kNone;
       }
       break;
-    case -4:
+    case SpeedModes::kUpToTarget:
       if (Speed < TargetSpeed) {
         SpeedUp();
       } else {
-        SpeedMode = 0;
+        SpeedMode = SpeedModes::kNone;
       }
       break;
-    case -3:
+    case SpeedModes::kDownToTarget:
       if (Speed > TargetSpeed) {
         SlowDown();
       } else {
-        SpeedMode = 0;
+        SpeedMode = SpeedModes::kNone;
       }
       break;
-    case -2:
-    case 2:
+    case SpeedModes::kSkidLeft:
+    case SpeedModes::kSkidRight:
       if (Speed > TargetSpeed) {
         SlowDown();
       } else {
@@ -280,13 +280,13 @@ void TMyCarSprite::MoveSelf(int32_t elapsedMs) {
       }
       if (ModeTimerMs > 0) {
         ModeTimerMs -= form_.FrameTimeMs;
-        if (SpeedMode == -2) {
+        if (SpeedMode == SpeedModes::kSkidLeft) {
           SteerLeft();
         } else {
           SteerRight();
         }
       }
-      if (Speed == TargetSpeed && ModeTimerMs <= 0) SpeedMode = 0;
+      if (Speed == TargetSpeed && ModeTimerMs <= 0) SpeedMode = SpeedModes::kNone;
       break;
     default:
       break;
@@ -303,7 +303,7 @@ void TMyCarSprite::DrawSelf() {
     TPictureCollectionItem* overlay = RaceImage(form_, ModelOf(Model).TurboOverlay);
     overlay->DrawRotated(*surface, x0, y0, overlay->Width(), overlay->Height(), 0, 0.5, 0.0,
                          Heading);
-    if (State == 0 && (AccelerateInput || Speed > kCarMaxSpeed)) {
+    if (State == CarStates::kDriving && (AccelerateInput || Speed > kCarMaxSpeed)) {
       TPictureCollectionItem* flame = RaceImage(form_, "EngineFire");
       const int32_t frame = form_.EngineFireSprite ? Trunc(form_.EngineFireSprite->FramePos) : 0;
       const int32_t fx = Trunc(CentreX - 2);

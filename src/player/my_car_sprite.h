@@ -3,6 +3,7 @@
 // speed scrolls the road, feeds the race distance and the spawner, and is added to its shots.
 #include <cstdint>
 
+#include "app/named_states.h"
 #include "sprites/image_sprite.h"
 
 namespace vontra {
@@ -12,18 +13,6 @@ class TMForm;
 struct TMountPoint {
   double X = 0;
   double Y = 0;
-};
-
-// Bonus codes of GiveBonus / LoseBonus.
-enum BonusCode : int32_t {
-  kBonusGun = 0,
-  kBonusTurbo = 1,
-  kBonusShield = 2,
-  kBonusTwinGuns = 3,
-  kBonusRocket = 4,
-  kBonusTwinRockets = 5,
-  kBonusMegaBomb = 6,
-  kBonusRepair = 7,
 };
 
 constexpr double kCarMaxSpeed = 125.0 / 7.0;
@@ -52,8 +41,8 @@ class TMyCarSprite : public TImageSprite {
   void ResetDrivingConstants();
 
   // Weapons and bonuses.
-  void GiveBonus(int32_t code);
-  void LoseBonus(int32_t code, bool withSound);
+  void GiveBonus(BonusCodes code);
+  void LoseBonus(BonusCodes code, bool withSound);
   void LoseAllBonuses();
   void Fire();
   void MegaBombBlast();
@@ -66,7 +55,7 @@ class TMyCarSprite : public TImageSprite {
   bool HasShootingWeapon() const { return HasGun || HasTwinGuns || HasRocket || HasTwinRockets; }
 
   uint8_t Model = 1;
-  uint8_t State = 0;  // 0 driving, 1 destroyed, 2 finished
+  CarStates State = CarStates::kDriving;
   bool Shown = false;
   int32_t DeathCycles = 0;
   bool FinishSpawned = false;
@@ -104,7 +93,7 @@ class TMyCarSprite : public TImageSprite {
   double Acceleration = 0;
   double Deceleration = 0;
   double MaxSpeed = 0;
-  int32_t SpeedMode = 0;  // 0, -5 spikes, -4 up to target, -3 down to target, -2/2 skid
+  SpeedModes SpeedMode = SpeedModes::kNone;
   double ModeTimerMs = 0;
   double TargetSpeed = 0;
 

@@ -7,14 +7,13 @@
 
 namespace vontra {
 
-namespace {
-constexpr int kRaceScreen = 1;
-}
+namespace {}
 
 TScrollBackground::TScrollBackground(TMForm& form, std::string_view imageName)
     : TBackgroundSprite(&form.MDXSpriteEngine->Root()), form_(form) {
   SetMapSize(1, 1);
-  const auto& list = form.ScreenState == kRaceScreen ? form.MDXImageList3 : form.MDXImageList;
+  const auto& list =
+      form.ScreenState == ScreenStates::kRace ? form.MDXImageList3 : form.MDXImageList;
   SetMapImage(&list->Find(imageName));
   X = 0;
   Y = 0;
@@ -23,7 +22,7 @@ TScrollBackground::TScrollBackground(TMForm& form, std::string_view imageName)
 }
 
 void TScrollBackground::MoveSelf(int32_t) {
-  if (form_.ScreenState != kRaceScreen || Image == nullptr) return;
+  if (form_.ScreenState != ScreenStates::kRace || Image == nullptr) return;
   const double step = form_.PlayerCar != nullptr ? form_.PlayerCar->Step : 0.0;
   Y = Y + step * 1.0 * 0.5 * 0.5;
   const double h = Image->Height();

@@ -78,7 +78,7 @@ void SpawnerTick(TMForm& form) {
 
   const double c = step / 60 * 0.5 * 0.5 * 0.5;
   if (TrackLength(form.Level) <= car->Distance && !car->FinishSpawned) {
-    SpawnObject(form, kFinishLineKind);
+    SpawnObject(form, ToInt(RoadObjectKinds::kFinishLine));
     car->FinishSpawned = true;
     return;
   }

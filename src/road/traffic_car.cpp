@@ -22,7 +22,8 @@ constexpr int32_t kShotPeriodMs = 400;
 
 // "Car6" and "Car12", in both directions, never carry a weapon.
 bool IsUnarmedModel(uint8_t kind) {
-  return kind == 28 || kind == 29 || kind == 40 || kind == 41;
+  return kind == ToInt(RoadObjectKinds::kCar6) || kind == ToInt(RoadObjectKinds::kCar6Inv) ||
+         kind == ToInt(RoadObjectKinds::kCar12) || kind == ToInt(RoadObjectKinds::kCar12Inv);
 }
 
 }  // namespace
@@ -40,7 +41,8 @@ void TWallSprite::SetCarStartValues() {
   ExplosionClass = 2;
   LaneTimerMs = 0;
   SetZ(3);
-  Weapon = IsUnarmedModel(Kind) ? 0 : random.Next(5);
+  Weapon = IsUnarmedModel(Kind) ? TrafficWeapons::kNone
+                                : static_cast<TrafficWeapons>(random.Next(kTrafficWeaponCount));
 }
 
 void TWallSprite::MoveCar() {
@@ -94,38 +96,40 @@ void TWallSprite::MoveCar() {
 
 void TWallSprite::FireWeapon() {
   TBullets* pool = form_.PlayerBullets;
-  if (!pool || Weapon < 1 || Weapon > 4) return;
+  if (!pool || Weapon == TrafficWeapons::kNone) return;
   const double w = Width;
   const double h = Height;
   const double speed = SameDirection ? OwnSpeed + 40 : OwnSpeed - 40;
-  auto shot = [&](int32_t kind, int32_t x, int32_t y) { pool->AddShot(0, kind, x, y, speed, 1); };
+  auto shot = [&](ShotKinds kind, int32_t x, int32_t y) {
+    pool->AddShot(0, kind, x, y, speed, ShotOwners::kTraffic);
+  };
   switch (Weapon) {
-    case 1:
-      shot(kShotMachineGun, Trunc(w / 2 + X - 7) + 4,
+    case TrafficWeapons::kMachineGun:
+      shot(ShotKinds::kMachineGun, Trunc(w / 2 + X - 7) + 4,
            SameDirection ? Trunc(h / 2 + Y - 18) : Trunc(h / 2 + Y + 12));
       break;
-    case 2:
+    case TrafficWeapons::kTwinGuns:
       if (SameDirection) {
         const int32_t y = Trunc(h + Y - 30 - 40);
-        shot(kShotShell, Trunc(w + X - 11) + 4, y);
-        shot(kShotShell, Trunc(X - 3) + 4, y);
+        shot(ShotKinds::kShell, Trunc(w + X - 11) + 4, y);
+        shot(ShotKinds::kShell, Trunc(X - 3) + 4, y);
       } else {
         const int32_t y = Trunc(h + Y - 30 + 14);
-        shot(kShotShell, Trunc(w + X - 9) + 4, y);
-        shot(kShotShell, Trunc(X - 5) + 4, y);
+        shot(ShotKinds::kShell, Trunc(w + X - 9) + 4, y);
+        shot(ShotKinds::kShell, Trunc(X - 5) + 4, y);
       }
       break;
-    case 3:
+    case TrafficWeapons::kRocket:
       if (SameDirection) {
-        shot(kShotRocket, Trunc(w / 2 + X - 6) + 4, Trunc(h / 2 + Y - 11 - 26));
+        shot(ShotKinds::kRocket, Trunc(w / 2 + X - 6) + 4, Trunc(h / 2 + Y - 11 - 26));
       } else {
-        shot(kShotRocket, Trunc(w / 2 + X - 8) + 4, Trunc(h / 2 + Y - 11 + 28));
+        shot(ShotKinds::kRocket, Trunc(w / 2 + X - 8) + 4, Trunc(h / 2 + Y - 11 + 28));
       }
       break;
-    case 4: {
+    case TrafficWeapons::kTwinRockets: {
       const int32_t y = SameDirection ? Trunc(Y + 5 - 26) : Trunc(Y + 5 + 60);
-      shot(kShotRocket, Trunc(X) + 4, y);
-      shot(kShotRocket, Trunc(w + X - 11) + 4, y);
+      shot(ShotKinds::kRocket, Trunc(X) + 4, y);
+      shot(ShotKinds::kRocket, Trunc(w + X - 11) + 4, y);
       break;
     }
     default:
@@ -143,10 +147,10 @@ void TWallSprite::DrawCarWeapon() {
   const double halfW = RoundHalfEven(w / 2);
   const double halfH = RoundHalfEven(h / 2);
   switch (Weapon) {
-    case 1:
+    case TrafficWeapons::kMachineGun:
       draw(SameDirection ? "MG_Top" : "MG_Top_I", halfW + X - 6, halfH + Y - 18);
       break;
-    case 2:
+    case TrafficWeapons::kTwinGuns:
       if (SameDirection) {
         draw("MG_Left", X, Y + 15);
         draw("MG_Right", w + X - 9, Y + 15);
@@ -155,10 +159,10 @@ void TWallSprite::DrawCarWeapon() {
         draw("MG_Right_I", X - 2, h + Y - 55);
       }
       break;
-    case 3:
+    case TrafficWeapons::kRocket:
       draw(SameDirection ? "R_Top" : "R_Top_I", halfW + X - 6, halfH + Y - 11);
       break;
-    case 4:
+    case TrafficWeapons::kTwinRockets:
       if (SameDirection) {
         draw("R_Left", X, Y + 5);
         draw("R_Right", w + X - 11, Y + 5);
@@ -174,7 +178,7 @@ void TWallSprite::DrawCarWeapon() {
 
 void TWallSprite::Ram() {
   TMyCarSprite& car = *form_.PlayerCar;
-  if (Wrecked || car.State != 0) return;
+  if (Wrecked || car.State != CarStates::kDriving) return;
   const int32_t e = car.Energy;
   const int32_t h = HitPoints;
   if (e < h) {
@@ -184,7 +188,7 @@ void TWallSprite::Ram() {
   } else if (e > h) {
     Wreck();
     car.TakeDamage(h);
-    car.SpeedMode = -3;
+    car.SpeedMode = SpeedModes::kDownToTarget;
     car.TargetSpeed = car.Speed / 2;
   } else {
     Wreck();

@@ -2,6 +2,8 @@
 // The table of road-object kinds 0..58: picture, group, where it stands and how it reacts.
 #include <cstdint>
 
+#include "app/named_states.h"
+
 namespace vontra {
 
 enum class WallGroup : uint8_t { kNone, kBonus, kObstacle, kRoadside, kCar, kFinish };
@@ -24,16 +26,12 @@ struct WallKindInfo {
   uint8_t Side;      // kVerge: 0 either verge, 2 left, 3 right
   bool ShotProof;
   int32_t ExplosionClass;
-  int32_t Bonus;      // bonus code handed to the car, bonuses only
+  BonusCodes Bonus;   // handed to the car, bonuses only
   int32_t HitPoints;  // traffic cars only
   bool SameDirection;
 };
 
-constexpr int kWallKinds = 59;
-constexpr uint8_t kFinishLineKind = 58;
-constexpr uint8_t kWallSmallKind = 13;
-constexpr uint8_t kFirstCarKind = 26;
-constexpr uint8_t kLastCarKind = 57;
+constexpr int kWallKinds = kRoadObjectKindCount;
 
 const WallKindInfo& WallKind(uint8_t kind);
 

@@ -52,7 +52,7 @@ TWallSprite::TWallSprite(TMForm& form, uint8_t kind, int32_t slot)
   if (RandomSideX) PlaceOnVerge();
   Y = kSpawnY;
   if (Z() == 0) SetZ(2);
-  Overlaps = kind != kFinishLineKind && TouchesOtherObject();
+  Overlaps = kind != ToInt(RoadObjectKinds::kFinishLine) && TouchesOtherObject();
   if (Animated) {
     FramePos = 0;
     AnimRate = 5;
@@ -100,7 +100,7 @@ void TWallSprite::MoveSelf(int32_t elapsedMs) {
   if (FramePos >= FrameCount - 0.5) FramePos = 0;
   FrameSpeed = 1.0 * form_.SpeedFactor * AnimRate * (1.0 / std::max(form_.FrameTimeMs, 1)) / 100;
   CheckCollisions();
-  if (Kind == kFinishLineKind) form_.FinishY = Y;
+  if (Kind == ToInt(RoadObjectKinds::kFinishLine)) form_.FinishY = Y;
   if (IsCar) {
     MoveCar();
   } else {
@@ -117,7 +117,8 @@ void TWallSprite::DrawSelf() {
 }
 
 void TWallSprite::Wreck() {
-  if (form_.PlayerCar && form_.PlayerCar->State == 0) RacePlaySound(form_, "WallExplosion");
+  if (form_.PlayerCar && form_.PlayerCar->State == CarStates::kDriving)
+    RacePlaySound(form_, "WallExplosion");
   const int32_t w0 = Width;
   const int32_t h0 = Height;
   static constexpr const char* kExplosions[4] = {nullptr, "ExplosionSmall", "ExplosionBig",
@@ -148,7 +149,7 @@ void TWallSprite::CollideWith(TSprite& other, bool& /*done*/) {
   auto* o = dynamic_cast<TWallSprite*>(&other);
   if (!o || Wrecked || o->Wrecked || !IsCar) return;
   // A traffic car crashing into another car or into a wall wrecks both.
-  if (o->IsCar || o->Kind == kWallSmallKind) {
+  if (o->IsCar || o->Kind == ToInt(RoadObjectKinds::kWallSmall)) {
     o->Wreck();
     Wreck();
   }
@@ -167,32 +168,32 @@ void TWallSprite::ContactWithPlayer() {
     return;
   }
   switch (Kind) {
-    case 8:  // crack
+    case ToInt(RoadObjectKinds::kCrack):
       CollisionEnabled = false;
-      car.SpeedMode = -3;
+      car.SpeedMode = SpeedModes::kDownToTarget;
       car.TargetSpeed = 0.75 * car.Speed;
       break;
-    case 9:  // water
+    case ToInt(RoadObjectKinds::kWaterSmall):
       RacePlaySound(form_, "Water");
       CollisionEnabled = false;
-      car.SpeedMode = form_.Random.Next(2) == 0 ? -2 : 2;
+      car.SpeedMode = form_.Random.Next(2) == 0 ? SpeedModes::kSkidLeft : SpeedModes::kSkidRight;
       car.ModeTimerMs = 700;
       car.TargetSpeed = car.Speed > 25.0 / 7.0 ? car.Speed - 25.0 / 7.0 : 0.0;
       break;
-    case 10:  // stones
+    case ToInt(RoadObjectKinds::kStonesSmall):
       CollisionEnabled = false;
-      car.SpeedMode = -3;
+      car.SpeedMode = SpeedModes::kDownToTarget;
       car.TargetSpeed = 0.5 * car.Speed;
       break;
-    case 11:
-    case 12:  // spikes
+    case ToInt(RoadObjectKinds::kSpikesBig):
+    case ToInt(RoadObjectKinds::kSpikesSmall):
       RacePlaySound(form_, "Spike");
       CollisionEnabled = false;
-      car.SpeedMode = -5;
+      car.SpeedMode = SpeedModes::kSpikes;
       car.TargetSpeed = 25.0 / 7.0;
       car.ModeTimerMs = 5000;
       break;
-    case kWallSmallKind:
+    case ToInt(RoadObjectKinds::kWallSmall):
       Wreck();
       car.DestroyCar();
       break;

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "app/named_states.h"
 #include "sprites/image_sprite.h"
 
 namespace vontra {
@@ -44,7 +45,7 @@ class TWallSprite : public TImageSprite {
   int32_t BurstShotsLeft = 0;
   int32_t ShotTimerMs = 0;
   int32_t BurstTimerMs = 0;
-  int32_t Weapon = 0;
+  TrafficWeapons Weapon = TrafficWeapons::kNone;
   double LateralSpeed = 0;
   double OwnSpeed = 0;
   int32_t LaneTimerMs = 0;

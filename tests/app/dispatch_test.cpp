@@ -11,9 +11,18 @@ namespace {
 
 using Calls = std::vector<std::string>;
 
+constexpr ScreenStates kAllScreens[] = {ScreenStates::kMainMenu, ScreenStates::kRace,
+                                        ScreenStates::kOptions,  ScreenStates::kHighScores,
+                                        ScreenStates::kHelp,     ScreenStates::kCarChoice};
+constexpr WindowKinds kAllWindows[] = {
+    WindowKinds::kNone,         WindowKinds::kLevelBanner,    WindowKinds::kPause,
+    WindowKinds::kTimeOver,     WindowKinds::kFinishQuestion, WindowKinds::kNameEntry,
+    WindowKinds::kSendQuestion, WindowKinds::kSending,        WindowKinds::kGameOver,
+    WindowKinds::kQuitQuestion, WindowKinds::kClearQuestion};
+
 struct ClickCase {
-  int screen;
-  int window;
+  ScreenStates screen;
+  WindowKinds window;
   int selected;
   bool fromKeyboard;
   Calls expected;
@@ -27,7 +36,7 @@ TEST_P(ButtonClickRules, HandsTheClickToTheWindowOrTheScreen) {
   TMForm& form = game.Form();
   RoutineRecorder rec(form);
   form.ScreenState = c.screen;
-  form.WindowKind = static_cast<uint8_t>(c.window);
+  form.WindowKind = c.window;
   form.SelectedWidget = c.selected;
   ButtonClick(form, c.fromKeyboard);
   EXPECT_EQ(rec.Calls, c.expected);
@@ -36,30 +45,51 @@ TEST_P(ButtonClickRules, HandsTheClickToTheWindowOrTheScreen) {
 INSTANTIATE_TEST_SUITE_P(
     Rules, ButtonClickRules,
     ::testing::Values(
-        ClickCase{0, 0, 2, false, {"MainMenuClick(false)"}},
-        ClickCase{0, 0, 6, true, {"MainMenuClick(true)"}},
-        ClickCase{2, 0, 7, false, {"OptionsClick"}}, ClickCase{3, 0, 8, false, {"HighScoresClick"}},
-        ClickCase{4, 0, 7, true, {"HelpClick"}}, ClickCase{8, 0, 9, false, {"CarChoiceClick"}},
+        ClickCase{ScreenStates::kMainMenu, WindowKinds::kNone, 2, false, {"MainMenuClick(false)"}},
+        ClickCase{ScreenStates::kMainMenu, WindowKinds::kNone, 6, true, {"MainMenuClick(true)"}},
+        ClickCase{ScreenStates::kOptions, WindowKinds::kNone, 7, false, {"OptionsClick"}},
+        ClickCase{ScreenStates::kHighScores, WindowKinds::kNone, 8, false, {"HighScoresClick"}},
+        ClickCase{ScreenStates::kHelp, WindowKinds::kNone, 7, true, {"HelpClick"}},
+        ClickCase{ScreenStates::kCarChoice, WindowKinds::kNone, 9, false, {"CarChoiceClick"}},
         // Main-menu buttons on a sub-screen still go to the sub-screen's own routine.
-        ClickCase{2, 0, 3, false, {"OptionsClick"}},
+        ClickCase{ScreenStates::kOptions, WindowKinds::kNone, 3, false, {"OptionsClick"}},
         // The questions answer every click, with the selection sound for Yes and No.
-        ClickCase{0, 9, 11, false, {"PlaySound(B_Act)", "MessageWindowClick"}},
-        ClickCase{3, 10, 12, true, {"PlaySound(B_Act)", "MessageWindowClick"}},
-        ClickCase{1, 9, 0, false, {"MessageWindowClick"}},
-        ClickCase{2, 9, 3, false, {"MessageWindowClick"}},
+        ClickCase{ScreenStates::kMainMenu,
+                  WindowKinds::kQuitQuestion,
+                  11,
+                  false,
+                  {"PlaySound(B_Act)", "MessageWindowClick"}},
+        ClickCase{ScreenStates::kHighScores,
+                  WindowKinds::kClearQuestion,
+                  12,
+                  true,
+                  {"PlaySound(B_Act)", "MessageWindowClick"}},
+        ClickCase{
+            ScreenStates::kRace, WindowKinds::kQuitQuestion, 0, false, {"MessageWindowClick"}},
+        ClickCase{
+            ScreenStates::kOptions, WindowKinds::kQuitQuestion, 3, false, {"MessageWindowClick"}},
         // In a race only the question windows take clicks.
-        ClickCase{1, 4, 1, false, {"MessageWindowClick"}},
-        ClickCase{1, 5, 0, true, {"MessageWindowClick"}},
-        ClickCase{1, 6, 2, false, {"MessageWindowClick"}}, ClickCase{1, 0, 1, false, {}},
-        ClickCase{1, 1, 1, false, {}}, ClickCase{1, 2, 1, false, {}}, ClickCase{1, 7, 1, false, {}},
-        ClickCase{1, 8, 1, false, {}},
+        ClickCase{
+            ScreenStates::kRace, WindowKinds::kFinishQuestion, 1, false, {"MessageWindowClick"}},
+        ClickCase{ScreenStates::kRace, WindowKinds::kNameEntry, 0, true, {"MessageWindowClick"}},
+        ClickCase{
+            ScreenStates::kRace, WindowKinds::kSendQuestion, 2, false, {"MessageWindowClick"}},
+        ClickCase{ScreenStates::kRace, WindowKinds::kNone, 1, false, {}},
+        ClickCase{ScreenStates::kRace, WindowKinds::kLevelBanner, 1, false, {}},
+        ClickCase{ScreenStates::kRace, WindowKinds::kPause, 1, false, {}},
+        ClickCase{ScreenStates::kRace, WindowKinds::kSending, 1, false, {}},
+        ClickCase{ScreenStates::kRace, WindowKinds::kGameOver, 1, false, {}},
         // A stray Yes/No selection still sounds before the screen gets the click.
-        ClickCase{0, 0, 11, false, {"PlaySound(B_Act)", "MainMenuClick(false)"}},
-        ClickCase{-1, 0, 1, false, {}}));
+        ClickCase{ScreenStates::kMainMenu,
+                  WindowKinds::kNone,
+                  11,
+                  false,
+                  {"PlaySound(B_Act)", "MainMenuClick(false)"}},
+        ClickCase{ScreenStates::kCreating, WindowKinds::kNone, 1, false, {}}));
 
 struct KeyCase {
-  int screen;
-  int window;
+  ScreenStates screen;
+  WindowKinds window;
   bool editing;
   int selected;
   uint8_t key;
@@ -75,7 +105,7 @@ TEST_P(KeyPressRules, TypedCharacterReachesTheRightPlace) {
   TMForm& form = game.Form();
   RoutineRecorder rec(form);
   form.ScreenState = c.screen;
-  form.WindowKind = static_cast<uint8_t>(c.window);
+  form.WindowKind = c.window;
   form.EditingExtraText = c.editing;
   form.SelectedWidget = c.selected;
   FormKeyPress(form, c.key);
@@ -88,40 +118,61 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         // Main menu: Enter and Backspace click from the keyboard, Escape does nothing,
         // letters are dropped.
-        KeyCase{0, 0, false, 3, 13, {"MainMenuClick(true)"}, 3},
-        KeyCase{0, 0, false, 3, 8, {"MainMenuClick(true)"}, 3}, KeyCase{0, 0, false, 3, 27, {}, 3},
-        KeyCase{0, 0, false, 3, 'a', {}, 3},
+        KeyCase{
+            ScreenStates::kMainMenu, WindowKinds::kNone, false, 3, 13, {"MainMenuClick(true)"}, 3},
+        KeyCase{
+            ScreenStates::kMainMenu, WindowKinds::kNone, false, 3, 8, {"MainMenuClick(true)"}, 3},
+        KeyCase{ScreenStates::kMainMenu, WindowKinds::kNone, false, 3, 27, {}, 3},
+        KeyCase{ScreenStates::kMainMenu, WindowKinds::kNone, false, 3, 'a', {}, 3},
         // Sub-screens: Escape selects the screen's own menu button and clicks it.
-        KeyCase{3, 0, false, 7, 27, {"HighScoresClick"}, 3},
-        KeyCase{4, 0, false, 8, 27, {"HelpClick"}, 4},
-        KeyCase{8, 0, false, 9, 27, {"CarChoiceClick"}, 1},
-        KeyCase{4, 0, false, 8, 13, {"HelpClick"}, 8},
-        KeyCase{8, 0, false, 9, 8, {"CarChoiceClick"}, 9},
+        KeyCase{
+            ScreenStates::kHighScores, WindowKinds::kNone, false, 7, 27, {"HighScoresClick"}, 3},
+        KeyCase{ScreenStates::kHelp, WindowKinds::kNone, false, 8, 27, {"HelpClick"}, 4},
+        KeyCase{ScreenStates::kCarChoice, WindowKinds::kNone, false, 9, 27, {"CarChoiceClick"}, 1},
+        KeyCase{ScreenStates::kHelp, WindowKinds::kNone, false, 8, 13, {"HelpClick"}, 8},
+        KeyCase{ScreenStates::kCarChoice, WindowKinds::kNone, false, 9, 8, {"CarChoiceClick"}, 9},
         // Options: Enter clicks, Escape leaves through button 2, the field gets the rest.
-        KeyCase{2, 0, false, 8, 13, {"OptionsClick"}, 8},
-        KeyCase{2, 0, true, 10, 27, {"OptionsClick"}, 2},
-        KeyCase{2, 0, true, 10, 'x', {"ExtraTextKey(120)"}, 10},
-        KeyCase{2, 0, true, 10, 8, {"ExtraTextKey(8)"}, 10}, KeyCase{2, 0, false, 10, 'x', {}, 10},
-        KeyCase{2, 0, true, 9, 'x', {}, 9}, KeyCase{2, 0, false, 10, 8, {}, 10},
+        KeyCase{ScreenStates::kOptions, WindowKinds::kNone, false, 8, 13, {"OptionsClick"}, 8},
+        KeyCase{ScreenStates::kOptions, WindowKinds::kNone, true, 10, 27, {"OptionsClick"}, 2},
+        KeyCase{
+            ScreenStates::kOptions, WindowKinds::kNone, true, 10, 'x', {"ExtraTextKey(120)"}, 10},
+        KeyCase{ScreenStates::kOptions, WindowKinds::kNone, true, 10, 8, {"ExtraTextKey(8)"}, 10},
+        KeyCase{ScreenStates::kOptions, WindowKinds::kNone, false, 10, 'x', {}, 10},
+        KeyCase{ScreenStates::kOptions, WindowKinds::kNone, true, 9, 'x', {}, 9},
+        KeyCase{ScreenStates::kOptions, WindowKinds::kNone, false, 10, 8, {}, 10},
         // Race: Enter answers the window; the name entry takes characters; Escape typed
         // does nothing here.
-        KeyCase{1, 4, false, 1, 13, {"MessageWindowClick"}, 1},
-        KeyCase{1, 5, false, 0, 0xC0, {"NameEntryKey(192)"}, 0},
-        KeyCase{1, 5, false, 0, 8, {"NameEntryKey(8)"}, 0}, KeyCase{1, 0, false, 0, 27, {}, 0},
-        KeyCase{1, 2, false, 0, 'p', {}, 0},
+        KeyCase{ScreenStates::kRace,
+                WindowKinds::kFinishQuestion,
+                false,
+                1,
+                13,
+                {"MessageWindowClick"},
+                1},
+        KeyCase{
+            ScreenStates::kRace, WindowKinds::kNameEntry, false, 0, 0xC0, {"NameEntryKey(192)"}, 0},
+        KeyCase{ScreenStates::kRace, WindowKinds::kNameEntry, false, 0, 8, {"NameEntryKey(8)"}, 0},
+        KeyCase{ScreenStates::kRace, WindowKinds::kNone, false, 0, 27, {}, 0},
+        KeyCase{ScreenStates::kRace, WindowKinds::kPause, false, 0, 'p', {}, 0},
         // The quit question on the main menu: Enter answers with the highlighted button.
-        KeyCase{0, 9, false, 12, 13, {"PlaySound(B_Act)", "MessageWindowClick"}, 12}));
+        KeyCase{ScreenStates::kMainMenu,
+                WindowKinds::kQuitQuestion,
+                false,
+                12,
+                13,
+                {"PlaySound(B_Act)", "MessageWindowClick"},
+                12}));
 
 TEST(KeyPress, EnterInNameEntryAnswersAndThenGoesToTheEditorOnlyIfStillOpen) {
   HeadlessGame game;
   TMForm& form = game.Form();
   RoutineRecorder rec(form);
-  form.ScreenState = 1;
-  form.WindowKind = 5;
+  form.ScreenState = ScreenStates::kRace;
+  form.WindowKind = WindowKinds::kNameEntry;
   // Answering the name entry opens the send question.
   form.Routines.MessageWindowClick = [&](TMForm& f) {
     rec.Calls.push_back("MessageWindowClick");
-    f.WindowKind = 6;
+    f.WindowKind = WindowKinds::kSendQuestion;
   };
   FormKeyPress(form, 13);
   EXPECT_EQ(rec.Calls, (Calls{"MessageWindowClick"}));
@@ -133,11 +184,12 @@ TEST(AltEnter, TogglesTheDisplayOnEveryScreenAndInEveryWindow) {
   TMForm& form = game.Form();
   RoutineRecorder rec(form);
   HeadlessDisplay& display = *game.Platform().display;
-  for (int screen : {0, 1, 2, 3, 4, 8}) {
-    for (int window : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}) {
-      SCOPED_TRACE(testing::Message() << "screen " << screen << " window " << window);
+  for (ScreenStates screen : kAllScreens) {
+    for (WindowKinds window : kAllWindows) {
+      SCOPED_TRACE(testing::Message()
+                   << "screen " << ToInt(screen) << " window " << int{ToInt(window)});
       form.ScreenState = screen;
-      form.WindowKind = static_cast<uint8_t>(window);
+      form.WindowKind = window;
       const uint8_t before = form.FullScreen;
       rec.Clear();
       game.Events().KeyDown(13, true);
@@ -170,7 +222,7 @@ TEST(MouseMove, StoresThePositionAndHoversTheWindowOrTheScreen) {
   MDXDrawMouseMove(form, 120, 340);
   EXPECT_EQ(form.MouseX, 120);
   EXPECT_EQ(form.MouseY, 340);
-  form.WindowKind = 2;
+  form.WindowKind = WindowKinds::kPause;
   MDXDrawMouseMove(form, 0, 599);
   EXPECT_EQ(rec.Calls, (Calls{"HoverScreen", "HoverWindow"}));
 }
@@ -179,7 +231,7 @@ TEST(MouseEvents, PositionsOffTheSurfaceAreIgnoredAndClicksSelectWhatIsUnderThem
   HeadlessGame game;
   TMForm& form = game.Form();
   RoutineRecorder rec(form);
-  form.ScreenState = 0;
+  form.ScreenState = ScreenStates::kMainMenu;
   for (auto [x, y] : {std::pair{-3, 10}, std::pair{800, 10}, std::pair{5, 600}, std::pair{4, -1}}) {
     game.MoveMouse(x, y);
     game.Click(x, y);

@@ -14,7 +14,7 @@ TEST(FrameTick, WatchdogThenInputThenFrameThenTiming) {
   HeadlessGame game;
   TMForm& form = game.Form();
   RoutineRecorder rec(form);
-  form.ScreenState = 1;
+  form.ScreenState = ScreenStates::kRace;
   form.FrameRate = 0;
   form.FrameTimeMs = 15;
   game.Hold({.Pause = true});
@@ -39,8 +39,8 @@ TEST(FrameTick, WatchdogThenInputThenFrameThenTiming) {
 }
 
 struct DispatchCase {
-  int screen;
-  int window;
+  ScreenStates screen;
+  WindowKinds window;
   const char* frame;  // nullptr: no frame routine runs
 };
 
@@ -52,7 +52,7 @@ TEST_P(TickDispatch, RunsTheFrameOfTheScreenOrOfTheOpenQuestion) {
   TMForm& form = game.Form();
   RoutineRecorder rec(form);
   form.ScreenState = c.screen;
-  form.WindowKind = static_cast<uint8_t>(c.window);
+  form.WindowKind = c.window;
   form.FrameTimeMs = 40;
   MDXTimerTimer(form, 9);
   Calls expected{"MusicWatchdog"};
@@ -64,24 +64,29 @@ TEST_P(TickDispatch, RunsTheFrameOfTheScreenOrOfTheOpenQuestion) {
 
 INSTANTIATE_TEST_SUITE_P(
     Screens, TickDispatch,
-    ::testing::Values(DispatchCase{-1, 0, nullptr}, DispatchCase{0, 0, "MainMenuFrame"},
-                      DispatchCase{1, 0, "RaceFrame"}, DispatchCase{2, 0, "OptionsFrame"},
-                      DispatchCase{3, 0, "HighScoresFrame"}, DispatchCase{4, 0, "HelpFrame"},
-                      DispatchCase{8, 0, "CarChoiceFrame"},
-                      // The race's own windows are drawn by the race frame.
-                      DispatchCase{1, 2, "RaceFrame"}, DispatchCase{1, 5, "RaceFrame"},
-                      // The two questions replace any screen's frame, the race's too.
-                      DispatchCase{0, 9, "MessageWindowFrame"},
-                      DispatchCase{1, 9, "MessageWindowFrame"},
-                      DispatchCase{4, 9, "MessageWindowFrame"},
-                      DispatchCase{3, 10, "MessageWindowFrame"},
-                      DispatchCase{-1, 9, "MessageWindowFrame"}));
+    ::testing::Values(
+        DispatchCase{ScreenStates::kCreating, WindowKinds::kNone, nullptr},
+        DispatchCase{ScreenStates::kMainMenu, WindowKinds::kNone, "MainMenuFrame"},
+        DispatchCase{ScreenStates::kRace, WindowKinds::kNone, "RaceFrame"},
+        DispatchCase{ScreenStates::kOptions, WindowKinds::kNone, "OptionsFrame"},
+        DispatchCase{ScreenStates::kHighScores, WindowKinds::kNone, "HighScoresFrame"},
+        DispatchCase{ScreenStates::kHelp, WindowKinds::kNone, "HelpFrame"},
+        DispatchCase{ScreenStates::kCarChoice, WindowKinds::kNone, "CarChoiceFrame"},
+        // The race's own windows are drawn by the race frame.
+        DispatchCase{ScreenStates::kRace, WindowKinds::kPause, "RaceFrame"},
+        DispatchCase{ScreenStates::kRace, WindowKinds::kNameEntry, "RaceFrame"},
+        // The two questions replace any screen's frame, the race's too.
+        DispatchCase{ScreenStates::kMainMenu, WindowKinds::kQuitQuestion, "MessageWindowFrame"},
+        DispatchCase{ScreenStates::kRace, WindowKinds::kQuitQuestion, "MessageWindowFrame"},
+        DispatchCase{ScreenStates::kHelp, WindowKinds::kQuitQuestion, "MessageWindowFrame"},
+        DispatchCase{ScreenStates::kHighScores, WindowKinds::kClearQuestion, "MessageWindowFrame"},
+        DispatchCase{ScreenStates::kCreating, WindowKinds::kQuitQuestion, "MessageWindowFrame"}));
 
 TEST(FrameTick, NoTicksWhileInactiveAndShortLagAfterReactivation) {
   HeadlessGame game;
   RoutineRecorder rec(game.Form());
   game.Create();
-  game.Form().ScreenState = 0;
+  game.Form().ScreenState = ScreenStates::kMainMenu;
   ASSERT_EQ(game.RunTicks(3), 3);
   game.Platform().window->SetActive(false);
   game.Events().Simple(PlatformEvent::Kind::Deactivate);

@@ -117,7 +117,7 @@ TEST(FrameTiming, HeadlessGameMeasuresItsFrameRateAfterOneSecond) {
     HeadlessGame game(options);
     game.Form().Routines.MainMenuFrame = PresentingScreen;
     game.Create();
-    game.Form().ScreenState = 0;
+    game.Form().ScreenState = ScreenStates::kMainMenu;
     game.RunTicks(c.fps / 2);
     EXPECT_EQ(game.Form().FrameTimeMs, 11);
     EXPECT_DOUBLE_EQ(game.Form().SpeedFactor, 1.0);
@@ -137,7 +137,7 @@ TEST(FrameTiming, TicksThatShowNothingArePacedToTheDisplay) {
   HeadlessGame game(options);
   game.Form().Routines.OpenMainMenu = nullptr;  // no screen opens
   game.Create();
-  ASSERT_EQ(game.Form().ScreenState, -1);
+  ASSERT_EQ(game.Form().ScreenState, ScreenStates::kCreating);
   game.RunTicks(120);
   EXPECT_EQ(game.Presented(), 0);
   EXPECT_EQ(game.Form().FrameRate, 50);

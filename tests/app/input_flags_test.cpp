@@ -44,7 +44,7 @@ TEST(InputFlags, EachKeyPressesOnceWhileHeldAndAgainAfterRelease) {
 TEST(InputFlags, PressAndReleaseBetweenTwoFramesIsNotSeen) {
   HeadlessGame game;
   game.Create();
-  game.Form().ScreenState = 0;
+  game.Form().ScreenState = ScreenStates::kMainMenu;
   game.RunTicks(1);
   // P goes down and up between ticks: the states read at the next tick show nothing.
   game.Hold({.Pause = true});

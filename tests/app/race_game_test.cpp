@@ -54,14 +54,14 @@ class RaceGame {
     game.Create();
     ASSERT_TRUE(game.RunUntil([&] { return Form().MenuIntroPhase == 0; }, 3000));
     ClickSlot(1);
-    ASSERT_EQ(Form().ScreenState, 8);
+    ASSERT_EQ(Form().ScreenState, ScreenStates::kCarChoice);
     ClickSlot(7);
-    ASSERT_EQ(Form().ScreenState, 1);
+    ASSERT_EQ(Form().ScreenState, ScreenStates::kRace);
   }
 
   // Runs until the level banner has closed and the race is driving.
   void PassBanner() {
-    ASSERT_TRUE(game.RunUntil([&] { return Form().WindowKind == 0; }, 1000));
+    ASSERT_TRUE(game.RunUntil([&] { return Form().WindowKind == WindowKinds::kNone; }, 1000));
   }
 
   void ClickSlot(int slot) { ASSERT_TRUE(game.ClickSlot(slot)) << "slot " << slot; }
@@ -111,7 +111,7 @@ TEST(RaceGame, CarChoiceStartsRaceOneWithItsBannerAndInstruments) {
   EXPECT_EQ(form.Lives, 4);
   EXPECT_EQ(form.Score, 0);
   EXPECT_EQ(form.TimeLeftMs, 60000);
-  EXPECT_EQ(form.WindowKind, kLevelBanner);
+  EXPECT_EQ(form.WindowKind, WindowKinds::kLevelBanner);
   EXPECT_EQ(g.Count("Engine"), 1);
   EXPECT_EQ(form.Background->X, 124);
   EXPECT_EQ(form.RightPanelSprite->X, 800 - form.RightPanelSprite->Width - 1);
@@ -133,7 +133,7 @@ TEST(RaceGame, CarChoiceStartsRaceOneWithItsBannerAndInstruments) {
   EXPECT_LT(form.TimeLeftMs, clock);
   // All four lives on the panel, the basic gun lit, no turbo or shield.
   EXPECT_EQ(form.LivesSprite->Image, &form.MDXImageList3->Find("PanelLife4"));
-  EXPECT_TRUE(form.WeaponIcons[1]->Visible);
+  EXPECT_TRUE(form.WeaponIcons[ToInt(HudIcons::kGun)]->Visible);
   for (int i = 2; i <= 7; ++i) EXPECT_FALSE(form.WeaponIcons[i]->Visible) << i;
 }
 
@@ -144,7 +144,7 @@ TEST(RaceGame, ThreeRacesWithTheirClocksAndTrackLengths) {
   TMForm& form = g.Form();
   // A shield halves the damage on the way and the lives are topped up, so the game lasts.
   auto shielded = [&] {
-    form.PlayerCar->GiveBonus(kBonusShield);
+    form.PlayerCar->GiveBonus(BonusCodes::kShield);
     form.Lives = 4;
   };
   const InputStateSet drive = Keys([](InputStateSet& k) {
@@ -154,7 +154,7 @@ TEST(RaceGame, ThreeRacesWithTheirClocksAndTrackLengths) {
   for (int race = 1; race <= 3; ++race) {
     SCOPED_TRACE(race);
     ASSERT_EQ(form.Level, race);
-    ASSERT_EQ(form.WindowKind, kLevelBanner);
+    ASSERT_EQ(form.WindowKind, WindowKinds::kLevelBanner);
     EXPECT_EQ(form.TimeLeftMs, LevelTimeMs(race));
     EXPECT_EQ(form.PlayerCar->Distance, 0);
     EXPECT_EQ(form.ProgressCarSprite->Y, 225);
@@ -182,7 +182,7 @@ TEST(RaceGame, TimeBonusCountsTheClockDownTenTimesFaster) {
   g.PassBanner();
   // Straight to the last stretch of road before the finish line.
   form.PlayerCar->Distance = TrackLength(1) - 100;
-  form.PlayerCar->GiveBonus(kBonusShield);
+  form.PlayerCar->GiveBonus(BonusCodes::kShield);
   ASSERT_TRUE(g.RunUntil([&] { return form.PlayerCar->Finished; }, 2000));
   g.game.ReleaseAll();
   ASSERT_EQ(form.FrameTimeMs, 17);
@@ -199,7 +199,7 @@ TEST(RaceGame, TimeBonusCountsTheClockDownTenTimesFaster) {
   EXPECT_EQ(frames, 90);
   EXPECT_NEAR(frames * 17, 1500, 100);
   EXPECT_EQ(form.TimeLeftMs, 60000);
-  EXPECT_EQ(form.WindowKind, kLevelBanner);
+  EXPECT_EQ(form.WindowKind, WindowKinds::kLevelBanner);
 }
 
 TEST(RaceGame, CoastingOverTheFinishAfterTheTimeRanOutCountsAsFinished) {
@@ -208,7 +208,7 @@ TEST(RaceGame, CoastingOverTheFinishAfterTheTimeRanOutCountsAsFinished) {
   TMForm& form = g.Form();
   g.game.Hold(kUp);
   g.PassBanner();
-  form.PlayerCar->GiveBonus(kBonusShield);
+  form.PlayerCar->GiveBonus(BonusCodes::kShield);
   form.PlayerCar->Distance = TrackLength(1) - 100;
   TMyCarSprite& car = *form.PlayerCar;
   // The line is on the screen, close enough for the car to roll over it.
@@ -224,7 +224,7 @@ TEST(RaceGame, CoastingOverTheFinishAfterTheTimeRanOutCountsAsFinished) {
   EXPECT_EQ(g.Count("Tick"), 0);
   EXPECT_EQ(g.Count("Finish"), 1);
   EXPECT_EQ(g.Count("TimeOver"), 0);
-  EXPECT_EQ(form.WindowKind, kLevelBanner);
+  EXPECT_EQ(form.WindowKind, WindowKinds::kLevelBanner);
 }
 
 TEST(RaceGame, LastTenSecondsTickOncePerShownSecond) {
@@ -243,9 +243,9 @@ TEST(RaceGame, TimeUpCostsALifeAndRestartsTheRaceOrEndsTheGame) {
   struct Case {
     int32_t Lives;
     int32_t LivesAfter;
-    int Window;
+    WindowKinds Window;
   };
-  for (const Case& c : {Case{2, 1, kTimeOverWindow}, Case{1, 0, kGameOverWindow}}) {
+  for (const Case& c : {Case{2, 1, WindowKinds::kTimeOver}, Case{1, 0, WindowKinds::kGameOver}}) {
     SCOPED_TRACE(c.Lives);
     RaceGame g;
     g.StartRace();
@@ -255,14 +255,14 @@ TEST(RaceGame, TimeUpCostsALifeAndRestartsTheRaceOrEndsTheGame) {
     form.Lives = c.Lives;
     form.TimeLeftMs = 2 * form.FrameTimeMs;
     const double y = form.PlayerCar->Y;
-    ASSERT_TRUE(g.RunUntil([&] { return form.WindowKind != 0; }, 10));
+    ASSERT_TRUE(g.RunUntil([&] { return form.WindowKind != WindowKinds::kNone; }, 10));
     EXPECT_EQ(form.WindowKind, c.Window);
     EXPECT_EQ(form.Lives, c.LivesAfter);
     EXPECT_EQ(form.PlayerCar->Y, y);
-    if (c.Window == kTimeOverWindow) {
+    if (c.Window == WindowKinds::kTimeOver) {
       EXPECT_EQ(g.Count("TimeOver"), 1);
       const int start = g.game.TicksSoFar();
-      ASSERT_TRUE(g.RunUntil([&] { return form.WindowKind == kLevelBanner; }, 1000));
+      ASSERT_TRUE(g.RunUntil([&] { return form.WindowKind == WindowKinds::kLevelBanner; }, 1000));
       const int ms = (g.game.TicksSoFar() - start) * form.FrameTimeMs;
       EXPECT_GE(ms, 3000);
       EXPECT_LE(ms, 3000 + 3 * form.FrameTimeMs);
@@ -283,24 +283,24 @@ TEST(RaceGame, DestroyedWithTheLastLifeTheGameEndsAfterTwoExplosionCycles) {
   form.Lives = 1;
   form.Score = 0;  // stays out of the table
   form.PlayerCar->TakeDamage(500);
-  ASSERT_EQ(form.PlayerCar->State, 1);
+  ASSERT_EQ(form.PlayerCar->State, CarStates::kDestroyed);
   ASSERT_TRUE(form.ShakeActive);
 
   // Escape during the shake does not ask whether to end the race.
   g.Press(kEscape);
-  EXPECT_EQ(form.WindowKind, 0);
+  EXPECT_EQ(form.WindowKind, WindowKinds::kNone);
 
   int wraps = 0;
   double last = form.BigExplosion->FramePos;
   const int start = g.game.TicksSoFar();
   ASSERT_TRUE(g.RunUntil(
       [&] {
-        if (form.WindowKind == 0 && form.BigExplosion->FramePos < last) ++wraps;
+        if (form.WindowKind == WindowKinds::kNone && form.BigExplosion->FramePos < last) ++wraps;
         last = form.BigExplosion->FramePos;
-        return form.WindowKind != 0;
+        return form.WindowKind != WindowKinds::kNone;
       },
       500));
-  EXPECT_EQ(form.WindowKind, kGameOverWindow);
+  EXPECT_EQ(form.WindowKind, WindowKinds::kGameOver);
   EXPECT_EQ(wraps, 2);
   // Two cycles of 14 frames at 21.25 frames a second.
   const double seconds = (g.game.TicksSoFar() - start) * form.FrameTimeMs / 1000.0;
@@ -309,10 +309,10 @@ TEST(RaceGame, DestroyedWithTheLastLifeTheGameEndsAfterTwoExplosionCycles) {
   EXPECT_EQ(form.ShakeDX, 0);
 
   // Without a place in the table the game goes back to the rebuilt menu.
-  ASSERT_TRUE(g.RunUntil([&] { return form.ScreenState != 1; }, 300));
-  EXPECT_EQ(form.ScreenState, 0);
+  ASSERT_TRUE(g.RunUntil([&] { return form.ScreenState != ScreenStates::kRace; }, 300));
+  EXPECT_EQ(form.ScreenState, ScreenStates::kMainMenu);
   EXPECT_EQ(form.PlayerCar, nullptr);
-  EXPECT_EQ(form.WindowKind, 0);
+  EXPECT_EQ(form.WindowKind, WindowKinds::kNone);
 }
 
 TEST(RaceGame, PauseFreezesTheRaceUntilPOrEscape) {
@@ -324,7 +324,7 @@ TEST(RaceGame, PauseFreezesTheRaceUntilPOrEscape) {
   g.game.RunTicks(200);
   for (const InputStateSet& resume : {kPause, kEscape}) {
     g.Press(kPause);
-    ASSERT_EQ(form.WindowKind, kPauseWindow);
+    ASSERT_EQ(form.WindowKind, WindowKinds::kPause);
     const int32_t clock = form.TimeLeftMs;
     const double distance = form.PlayerCar->Distance;
     const double road = form.Background->Y;
@@ -333,14 +333,14 @@ TEST(RaceGame, PauseFreezesTheRaceUntilPOrEscape) {
     g.game.RunTicks(100);
     g.game.ReleaseAll();
     g.game.RunTicks(1);
-    EXPECT_EQ(form.WindowKind, kPauseWindow);
+    EXPECT_EQ(form.WindowKind, WindowKinds::kPause);
     EXPECT_EQ(form.TimeLeftMs, clock);
     EXPECT_EQ(form.PlayerCar->Distance, distance);
     EXPECT_EQ(form.Background->Y, road);
     EXPECT_EQ(UsedRoadObjectCount(form), used);
     const int engine = g.Count("Engine");
     g.Press(resume);
-    EXPECT_EQ(form.WindowKind, 0);
+    EXPECT_EQ(form.WindowKind, WindowKinds::kNone);
     EXPECT_EQ(g.Count("Engine"), engine + 1);
     g.game.Hold(kUp);
     g.game.RunTicks(5);
@@ -354,7 +354,7 @@ TEST(RaceGame, EndRaceQuestionNoGoesOnYesEndsTheGame) {
   TMForm& form = g.Form();
   g.PassBanner();
   g.Press(kEscape);
-  ASSERT_EQ(form.WindowKind, kFinishQuestion);
+  ASSERT_EQ(form.WindowKind, WindowKinds::kFinishQuestion);
   EXPECT_EQ(form.SelectedWidget, 2);
 
   // With the pointer off Yes and No nothing is selected; a click closes the question.
@@ -363,14 +363,14 @@ TEST(RaceGame, EndRaceQuestionNoGoesOnYesEndsTheGame) {
   EXPECT_EQ(form.SelectedWidget, 0);
   g.game.Click(10, 10);
   g.game.RunTicks(1);
-  EXPECT_EQ(form.WindowKind, 0);
-  EXPECT_EQ(form.ScreenState, 1);
+  EXPECT_EQ(form.WindowKind, WindowKinds::kNone);
+  EXPECT_EQ(form.ScreenState, ScreenStates::kRace);
 
   g.Press(kEscape);
-  ASSERT_EQ(form.WindowKind, kFinishQuestion);
+  ASSERT_EQ(form.WindowKind, WindowKinds::kFinishQuestion);
   g.Press(kNo);
-  EXPECT_EQ(form.WindowKind, 0);
-  EXPECT_EQ(form.ScreenState, 1);
+  EXPECT_EQ(form.WindowKind, WindowKinds::kNone);
+  EXPECT_EQ(form.ScreenState, ScreenStates::kRace);
   const int32_t clock = form.TimeLeftMs;
   g.game.RunTicks(3);
   EXPECT_LT(form.TimeLeftMs, clock);
@@ -378,7 +378,7 @@ TEST(RaceGame, EndRaceQuestionNoGoesOnYesEndsTheGame) {
   form.Score = 0;
   g.Press(kEscape);
   g.Press(kYes);
-  EXPECT_EQ(form.ScreenState, 0);
+  EXPECT_EQ(form.ScreenState, ScreenStates::kMainMenu);
   EXPECT_EQ(form.PlayerCar, nullptr);
 }
 
@@ -393,7 +393,7 @@ TEST(RaceGame, QualifyingScoreGoesThroughNameEntryToTheHighScoreScreen) {
     form.PlayerName.clear();
     g.Press(kEscape);
     g.Press(kYes);
-    ASSERT_EQ(form.WindowKind, kNameEntryWindow);
+    ASSERT_EQ(form.WindowKind, WindowKinds::kNameEntry);
     ASSERT_NE(form.TextCursor, nullptr);
     for (char c : std::string("Ace")) g.game.Type(static_cast<uint8_t>(c));
     g.game.RunTicks(1);
@@ -401,7 +401,7 @@ TEST(RaceGame, QualifyingScoreGoesThroughNameEntryToTheHighScoreScreen) {
     EXPECT_EQ(form.TextCursor->X, 399 + TextWidthFor(form, 12, "Ace") / 2.0);
     g.game.Type(kEnter);
     g.game.RunTicks(1);
-    ASSERT_EQ(form.WindowKind, kSendQuestion);
+    ASSERT_EQ(form.WindowKind, WindowKinds::kSendQuestion);
     EXPECT_EQ(form.HighScores[1].Name, "Ace");
     EXPECT_EQ(form.HighScores[1].Score, 987654);
     EXPECT_EQ(form.SelectedWidget, 1);
@@ -410,7 +410,7 @@ TEST(RaceGame, QualifyingScoreGoesThroughNameEntryToTheHighScoreScreen) {
     g.game.MoveMouse(10, 10);
     g.game.Click(10, 10);
     g.game.RunTicks(1);
-    EXPECT_EQ(form.WindowKind, kSendQuestion);
+    EXPECT_EQ(form.WindowKind, WindowKinds::kSendQuestion);
 
     const int presented = g.game.Presented();
     g.Press(send ? kYes : kNo);
@@ -418,9 +418,9 @@ TEST(RaceGame, QualifyingScoreGoesThroughNameEntryToTheHighScoreScreen) {
     if (send) {
       EXPECT_GE(g.game.Presented(), presented + 1);
     }
-    EXPECT_EQ(form.ScreenState, 0);
+    EXPECT_EQ(form.ScreenState, ScreenStates::kMainMenu);
     EXPECT_EQ(form.PlayerCar, nullptr);
-    ASSERT_TRUE(g.RunUntil([&] { return form.ScreenState == 3; }, 3000));
+    ASSERT_TRUE(g.RunUntil([&] { return form.ScreenState == ScreenStates::kHighScores; }, 3000));
     EXPECT_EQ(form.MenuIntroPhase, 0);
   }
 }
@@ -437,12 +437,12 @@ TEST(RaceGame, SecondGameLeavesNoSpriteOfTheFirst) {
   g.game.ReleaseAll();
   g.Press(kEscape);
   g.Press(kYes);
-  ASSERT_EQ(form.ScreenState, 0);
+  ASSERT_EQ(form.ScreenState, ScreenStates::kMainMenu);
   const int inMenu = RootChildren(form);
   ASSERT_TRUE(g.RunUntil([&] { return form.MenuIntroPhase == 0; }, 3000));
   g.ClickSlot(1);
   g.ClickSlot(8);
-  ASSERT_EQ(form.ScreenState, 1);
+  ASSERT_EQ(form.ScreenState, ScreenStates::kRace);
   EXPECT_EQ(form.PlayerCar->Model, 2);
   g.PassBanner();
   EXPECT_EQ(RootChildren(form) - UsedRoadObjectCount(form), inRace);
@@ -457,19 +457,19 @@ TEST(RaceGame, CloseBoxAsksToEndTheRaceOrDuringTheShakeToQuit) {
   TMForm& form = g.Form();
   g.PassBanner();
   FormCloseQuery(form);
-  EXPECT_EQ(form.WindowKind, kFinishQuestion);
+  EXPECT_EQ(form.WindowKind, WindowKinds::kFinishQuestion);
   g.Press(kNo);
-  ASSERT_EQ(form.WindowKind, 0);
+  ASSERT_EQ(form.WindowKind, WindowKinds::kNone);
   form.PlayerCar->TakeDamage(500);
   g.game.RunTicks(1);
   ASSERT_TRUE(form.ShakeActive);
   FormCloseQuery(form);
-  EXPECT_EQ(form.WindowKind, kQuitQuestion);
+  EXPECT_EQ(form.WindowKind, WindowKinds::kQuitQuestion);
   g.Press(kNo);
-  EXPECT_EQ(form.WindowKind, 0);
-  EXPECT_EQ(form.ScreenState, 1);
+  EXPECT_EQ(form.WindowKind, WindowKinds::kNone);
+  EXPECT_EQ(form.ScreenState, ScreenStates::kRace);
   FormMinimize(form);
-  EXPECT_EQ(form.WindowKind, kPauseWindow);
+  EXPECT_EQ(form.WindowKind, WindowKinds::kPause);
 }
 
 }  // namespace vontra

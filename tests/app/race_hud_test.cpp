@@ -55,13 +55,13 @@ TEST_F(RaceHud, LivesPictureFollowsTheLivesAndShowsNothingAtZero) {
 
 TEST_F(RaceHud, WeaponAndBonusIconsShowWhatTheCarCarries) {
   TMyCarSprite& car = *form().PlayerCar;
-  car.GiveBonus(kBonusTwinRockets);
-  car.GiveBonus(kBonusTurbo);
+  car.GiveBonus(BonusCodes::kTwinRockets);
+  car.GiveBonus(BonusCodes::kTurbo);
   UpdateHudPanels(form());
   const bool expected[8] = {false, false, false, false, true, false, true, false};
   for (int i = 1; i <= 7; ++i) EXPECT_EQ(form().WeaponIcons[i]->Visible, expected[i]) << i;
   car.LoseAllBonuses();
-  car.GiveBonus(kBonusGun);
+  car.GiveBonus(BonusCodes::kGun);
   UpdateHudPanels(form());
   for (int i = 1; i <= 7; ++i) EXPECT_EQ(form().WeaponIcons[i]->Visible, i == 1) << i;
 }

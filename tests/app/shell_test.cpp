@@ -15,6 +15,11 @@
 namespace vontra {
 namespace {
 
+// How the routine recorder writes the opening of a message window.
+std::string Opened(WindowKinds kind) {
+  return "OpenMessageWindow(" + std::to_string(ToInt(kind)) + ")";
+}
+
 using Calls = std::vector<std::string>;
 
 TEST(FormCreate, PreparesStateDisplayAndOpensTheMenu) {
@@ -26,7 +31,7 @@ TEST(FormCreate, PreparesStateDisplayAndOpensTheMenu) {
   form.FrameTimeMs = 3;
   form.SpeedFactor = 7;
   form.PausePressed = form.PauseHeld = form.EscapePressed = form.EscapeHeld = true;
-  int screenWhenMenuOpens = 0;
+  ScreenStates screenWhenMenuOpens = ScreenStates::kMainMenu;
   form.Routines.OpenMainMenu = [&](TMForm& f, bool rebuild, int arg) {
     screenWhenMenuOpens = f.ScreenState;
     rec.Calls.push_back("OpenMainMenu(" + std::to_string(rebuild) + "," + std::to_string(arg) +
@@ -34,7 +39,7 @@ TEST(FormCreate, PreparesStateDisplayAndOpensTheMenu) {
   };
   game.Create();
   EXPECT_EQ(rec.Calls, (Calls{"OpenMainMenu(1,0)"}));
-  EXPECT_EQ(screenWhenMenuOpens, -1);
+  EXPECT_EQ(screenWhenMenuOpens, ScreenStates::kCreating);
   EXPECT_EQ(form.FrameTimeMs, 15);
   EXPECT_DOUBLE_EQ(form.SpeedFactor, 1.0);
   EXPECT_FALSE(form.PausePressed || form.PauseHeld || form.EscapePressed || form.EscapeHeld);
@@ -69,19 +74,33 @@ TEST(FormCreate, OptionsChooseTheDisplayAndShutDownSavesThemBack) {
 
 TEST(CloseQuery, AsksTheQuitQuestionOrEndsTheRaceUnlessTheCarIsExploding) {
   struct Case {
-    int screen;
+    ScreenStates screen;
     bool shaking;
-    uint8_t window;
+    WindowKinds window;
     Calls expected;
   };
   // At the end of a game (time over, game over, name entry, sending) the close box waits: the
   // question would replace the window that leads on to the next step.
   for (const Case& c :
-       {Case{0, false, 0, {"OpenMessageWindow(9)"}}, Case{3, false, 0, {"OpenMessageWindow(9)"}},
-        Case{1, false, 0, {"OpenMessageWindow(4)"}}, Case{1, true, 0, {"OpenMessageWindow(9)"}},
-        Case{1, false, 2, {"OpenMessageWindow(4)"}}, Case{1, false, 3, {}}, Case{1, false, 5, {}},
-        Case{1, true, 8, {}}}) {
-    SCOPED_TRACE(testing::Message() << c.screen << " " << int{c.window});
+       {Case{ScreenStates::kMainMenu,
+             false,
+             WindowKinds::kNone,
+             {Opened(WindowKinds::kQuitQuestion)}},
+        Case{ScreenStates::kHighScores,
+             false,
+             WindowKinds::kNone,
+             {Opened(WindowKinds::kQuitQuestion)}},
+        Case{
+            ScreenStates::kRace, false, WindowKinds::kNone, {Opened(WindowKinds::kFinishQuestion)}},
+        Case{ScreenStates::kRace, true, WindowKinds::kNone, {Opened(WindowKinds::kQuitQuestion)}},
+        Case{ScreenStates::kRace,
+             false,
+             WindowKinds::kPause,
+             {Opened(WindowKinds::kFinishQuestion)}},
+        Case{ScreenStates::kRace, false, WindowKinds::kTimeOver, {}},
+        Case{ScreenStates::kRace, false, WindowKinds::kNameEntry, {}},
+        Case{ScreenStates::kRace, true, WindowKinds::kGameOver, {}}}) {
+    SCOPED_TRACE(testing::Message() << ToInt(c.screen) << " " << int{ToInt(c.window)});
     HeadlessGame game;
     RoutineRecorder rec(game.Form());
     game.Form().ScreenState = c.screen;
@@ -95,21 +114,21 @@ TEST(CloseQuery, AsksTheQuitQuestionOrEndsTheRaceUnlessTheCarIsExploding) {
 }
 
 TEST(Minimize, PausesARaceBeforeTheWindowGoes) {
-  for (int screen : {0, 1, 4}) {
-    SCOPED_TRACE(screen);
+  for (ScreenStates screen : {ScreenStates::kMainMenu, ScreenStates::kRace, ScreenStates::kHelp}) {
+    SCOPED_TRACE(ToInt(screen));
     HeadlessGame game;
     RoutineRecorder rec(game.Form());
     int minimizedWhenPaused = -1;
-    game.Form().Routines.OpenMessageWindow = [&](TMForm&, int kind) {
-      rec.Calls.push_back("OpenMessageWindow(" + std::to_string(kind) + ")");
+    game.Form().Routines.OpenMessageWindow = [&](TMForm&, WindowKinds kind) {
+      rec.Calls.push_back(Opened(kind));
       minimizedWhenPaused = game.Platform().window->MinimizeCount();
     };
     game.Form().ScreenState = screen;
     game.Events().Simple(PlatformEvent::Kind::Minimize);
     game.Pump(1);
     EXPECT_EQ(game.Platform().window->MinimizeCount(), 1);
-    if (screen == 1) {
-      EXPECT_EQ(rec.Matching("Open"), (Calls{"OpenMessageWindow(2)"}));
+    if (screen == ScreenStates::kRace) {
+      EXPECT_EQ(rec.Matching("Open"), (Calls{Opened(WindowKinds::kPause)}));
       EXPECT_EQ(minimizedWhenPaused, 0);
     } else {
       EXPECT_TRUE(rec.Matching("Open").empty());

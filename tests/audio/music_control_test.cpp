@@ -9,16 +9,13 @@
 namespace vontra {
 namespace {
 
-constexpr int kMenuScreen = 0;
-constexpr int kRaceScreen = 1;
-
 class MusicControl : public ::testing::Test {
  protected:
   void SetUp() override {
     // The headless player loads any file that exists; the tune's contents do not matter here.
     ASSERT_TRUE(h.files->WriteAtomic("Data\\Music\\Menu.xm", {'m'}));
     ASSERT_TRUE(h.files->WriteAtomic("Data\\Music\\Race.xm", {'r'}));
-    form.ScreenState = kMenuScreen;
+    form.ScreenState = ScreenStates::kMainMenu;
   }
   std::string Playing() const {
     const std::string path = h.music->PlayingPath();
@@ -31,14 +28,15 @@ class MusicControl : public ::testing::Test {
 };
 
 TEST_F(MusicControl, ScreenMusicIsTheRaceTuneOnlyDuringARace) {
-  const std::pair<int, const char*> cases[] = {
-      {kMenuScreen, "Menu.xm"}, {kRaceScreen, "Race.xm"}, {2, "Menu.xm"},
-      {3, "Menu.xm"},           {4, "Menu.xm"},           {8, "Menu.xm"},
+  const std::pair<ScreenStates, const char*> cases[] = {
+      {ScreenStates::kMainMenu, "Menu.xm"}, {ScreenStates::kRace, "Race.xm"},
+      {ScreenStates::kOptions, "Menu.xm"},  {ScreenStates::kHighScores, "Menu.xm"},
+      {ScreenStates::kHelp, "Menu.xm"},     {ScreenStates::kCarChoice, "Menu.xm"},
   };
   for (const auto& [screen, tune] : cases) {
     form.ScreenState = screen;
     PlayScreenMusic(form);
-    EXPECT_EQ(Playing(), tune) << "screen " << screen;
+    EXPECT_EQ(Playing(), tune) << "screen " << ToInt(screen);
     EXPECT_NE(form.SongHandle, 0);
     EXPECT_EQ(h.music->LoadedSongCount(), 1) << "the previous tune is freed";
   }
@@ -79,7 +77,7 @@ TEST_F(MusicControl, WrapAfterTheScreenChangedBringsTheRightTune) {
   PlayScreenMusic(form);
   h.music->SetOrder(3);
   MusicWatchdog(form);
-  form.ScreenState = kRaceScreen;
+  form.ScreenState = ScreenStates::kRace;
   h.music->SetOrder(0);
   MusicWatchdog(form);
   EXPECT_EQ(Playing(), "Race.xm");
@@ -93,7 +91,7 @@ TEST_F(MusicControl, MusicOffStartsNothingButStillResetsTheOrder) {
   MusicWatchdog(form);
   ASSERT_EQ(form.LastSongOrder, 5);
   form.MusicOn = false;
-  form.ScreenState = kRaceScreen;
+  form.ScreenState = ScreenStates::kRace;
   PlaySong(form, "Data\\Music\\Race.xm");
   EXPECT_EQ(form.LastSongOrder, 0);
   EXPECT_EQ(form.SongHandle, menuHandle);  // the tune that played goes on playing

@@ -57,7 +57,7 @@ TEST(FrontEndScenario, IntroIgnoresClicksThenTheMenuReacts) {
   HeadlessGame game;
   game.Create();
   TMForm& form = game.Form();
-  EXPECT_EQ(form.ScreenState, 0);
+  EXPECT_EQ(form.ScreenState, ScreenStates::kMainMenu);
   EXPECT_EQ(form.SelectedWidget, 1);
   ASSERT_NE(form.MenuIntroPhase, 0);
 
@@ -66,8 +66,8 @@ TEST(FrontEndScenario, IntroIgnoresClicksThenTheMenuReacts) {
   game.Click(600, 200);
   game.Type(kEnter);
   game.RunTicks(1);
-  EXPECT_EQ(form.ScreenState, 0);
-  EXPECT_EQ(form.WindowKind, 0);
+  EXPECT_EQ(form.ScreenState, ScreenStates::kMainMenu);
+  EXPECT_EQ(form.WindowKind, WindowKinds::kNone);
 
   const int frames = FinishIntro(game);
   EXPECT_GT(frames, 64);
@@ -78,34 +78,46 @@ TEST(FrontEndScenario, IntroIgnoresClicksThenTheMenuReacts) {
   // The pointer has rested there since the slide: a click now opens the button under it.
   game.Click(600, 200);
   game.RunTicks(1);
-  EXPECT_EQ(form.ScreenState, 2);
+  EXPECT_EQ(form.ScreenState, ScreenStates::kOptions);
 }
 
 TEST(FrontEndScenario, MenuButtonsAndSubScreenSwitches) {
   struct Case {
     const char* what;
     std::vector<int> clicks;  // main-menu or sub-screen slots, in order
-    int screen;
-    int window;
+    ScreenStates screen;
+    WindowKinds window;
     std::string opened;  // what the desktop was asked to open, if anything
   };
   const Case cases[] = {
-      {"start opens the car choice", {1}, 8, 0, ""},
-      {"options", {2}, 2, 0, ""},
-      {"high scores", {3}, 3, 0, ""},
-      {"help", {4}, 4, 0, ""},
-      {"more games from the menu", {5}, 0, 0, "http://more.test/games"},
-      {"exit asks", {6}, 0, 9, ""},
-      {"own button leaves car choice", {1, 1}, 0, 0, ""},
-      {"own button leaves options", {2, 2}, 0, 0, ""},
-      {"own button leaves high scores", {3, 3}, 0, 0, ""},
-      {"own button leaves help", {4, 4}, 0, 0, ""},
-      {"high scores from options", {2, 3}, 3, 0, ""},
-      {"options from help", {4, 2}, 2, 0, ""},
-      {"car choice from high scores", {3, 1}, 8, 0, ""},
-      {"help from car choice", {1, 4}, 4, 0, ""},
-      {"web home page from a sub-screen", {2, 5}, 0, 0, WebHomePage()},
-      {"exit from a sub-screen asks", {4, 6}, 0, 9, ""},
+      {"start opens the car choice", {1}, ScreenStates::kCarChoice, WindowKinds::kNone, ""},
+      {"options", {2}, ScreenStates::kOptions, WindowKinds::kNone, ""},
+      {"high scores", {3}, ScreenStates::kHighScores, WindowKinds::kNone, ""},
+      {"help", {4}, ScreenStates::kHelp, WindowKinds::kNone, ""},
+      {"more games from the menu",
+       {5},
+       ScreenStates::kMainMenu,
+       WindowKinds::kNone,
+       "http://more.test/games"},
+      {"exit asks", {6}, ScreenStates::kMainMenu, WindowKinds::kQuitQuestion, ""},
+      {"own button leaves car choice", {1, 1}, ScreenStates::kMainMenu, WindowKinds::kNone, ""},
+      {"own button leaves options", {2, 2}, ScreenStates::kMainMenu, WindowKinds::kNone, ""},
+      {"own button leaves high scores", {3, 3}, ScreenStates::kMainMenu, WindowKinds::kNone, ""},
+      {"own button leaves help", {4, 4}, ScreenStates::kMainMenu, WindowKinds::kNone, ""},
+      {"high scores from options", {2, 3}, ScreenStates::kHighScores, WindowKinds::kNone, ""},
+      {"options from help", {4, 2}, ScreenStates::kOptions, WindowKinds::kNone, ""},
+      {"car choice from high scores", {3, 1}, ScreenStates::kCarChoice, WindowKinds::kNone, ""},
+      {"help from car choice", {1, 4}, ScreenStates::kHelp, WindowKinds::kNone, ""},
+      {"web home page from a sub-screen",
+       {2, 5},
+       ScreenStates::kMainMenu,
+       WindowKinds::kNone,
+       WebHomePage()},
+      {"exit from a sub-screen asks",
+       {4, 6},
+       ScreenStates::kMainMenu,
+       WindowKinds::kQuitQuestion,
+       ""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -122,7 +134,7 @@ TEST(FrontEndScenario, MenuButtonsAndSubScreenSwitches) {
     } else {
       EXPECT_EQ(Opened(game), std::vector<std::string>{c.opened});
     }
-    if (c.screen == 0) {
+    if (c.screen == ScreenStates::kMainMenu) {
       // Back on the menu: the sub-screen's buttons are gone, the six stay.
       for (int slot = 7; slot <= 10; ++slot) EXPECT_EQ(form.WidgetSlots[slot], nullptr);
       for (int slot = 1; slot <= 6; ++slot) EXPECT_NE(form.WidgetSlots[slot], nullptr);
@@ -136,17 +148,17 @@ TEST(FrontEndScenario, EscapeEnterAndBackspace) {
     const char* what;
     int openSlot;  // 0: stay on the menu
     uint8_t key;
-    int screen;
+    ScreenStates screen;
   };
   const Case cases[] = {
-      {"Escape on the menu does nothing", 0, kEscape, 0},
-      {"Backspace on the menu clicks the selection", 0, kBackspace, 8},
-      {"Enter on the menu clicks the selection", 0, kEnter, 8},
-      {"Escape leaves help", 4, kEscape, 0},
-      {"Escape leaves high scores", 3, kEscape, 0},
-      {"Escape leaves car choice without a race", 1, kEscape, 0},
-      {"Escape leaves options", 2, kEscape, 0},
-      {"Backspace on options does nothing", 2, kBackspace, 2},
+      {"Escape on the menu does nothing", 0, kEscape, ScreenStates::kMainMenu},
+      {"Backspace on the menu clicks the selection", 0, kBackspace, ScreenStates::kCarChoice},
+      {"Enter on the menu clicks the selection", 0, kEnter, ScreenStates::kCarChoice},
+      {"Escape leaves help", 4, kEscape, ScreenStates::kMainMenu},
+      {"Escape leaves high scores", 3, kEscape, ScreenStates::kMainMenu},
+      {"Escape leaves car choice without a race", 1, kEscape, ScreenStates::kMainMenu},
+      {"Escape leaves options", 2, kEscape, ScreenStates::kMainMenu},
+      {"Backspace on options does nothing", 2, kBackspace, ScreenStates::kOptions},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -165,13 +177,13 @@ TEST(FrontEndScenario, QuitQuestionDefaultsToNoAndYesEndsTheProgram) {
   StartAtMenu(game);
   TMForm& form = game.Form();
   ClickSlot(game, 6);
-  ASSERT_EQ(form.WindowKind, 9);
+  ASSERT_EQ(form.WindowKind, WindowKinds::kQuitQuestion);
   EXPECT_EQ(form.SelectedWidget, 12);
   EXPECT_NE(form.WidgetSlots[11], nullptr);
 
   game.Type(kEnter);  // answers with the highlighted No
   game.RunTicks(1);
-  EXPECT_EQ(form.WindowKind, 0);
+  EXPECT_EQ(form.WindowKind, WindowKinds::kNone);
   EXPECT_FALSE(form.Terminated);
   EXPECT_EQ(form.SelectedWidget, 6);  // the menu as it was
   EXPECT_EQ(form.ButtonCount, 6);
@@ -179,7 +191,7 @@ TEST(FrontEndScenario, QuitQuestionDefaultsToNoAndYesEndsTheProgram) {
   EXPECT_EQ(form.WidgetSlots[12], nullptr);
 
   ClickSlot(game, 6);
-  ASSERT_EQ(form.WindowKind, 9);
+  ASSERT_EQ(form.WindowKind, WindowKinds::kQuitQuestion);
   PressY(game);
   EXPECT_TRUE(form.Terminated);
   EXPECT_TRUE(game.Platform().files->Exists(kOptionsPath));
@@ -190,7 +202,7 @@ TEST(FrontEndScenario, CloseBoxOnTheMenuAsksAndKeepsTheWindow) {
   StartAtMenu(game);
   game.Events().Simple(PlatformEvent::Kind::CloseRequest);
   game.RunTicks(2);
-  EXPECT_EQ(game.Form().WindowKind, 9);
+  EXPECT_EQ(game.Form().WindowKind, WindowKinds::kQuitQuestion);
   EXPECT_FALSE(game.Form().Terminated);
 }
 
@@ -201,14 +213,14 @@ TEST(FrontEndScenario, YesClearsTheTableAndTheScreenKeepsItsButtons) {
   InsertResult(form, "Ann", 9999);
   ClickSlot(game, 3);
   ClickSlot(game, 7);
-  ASSERT_EQ(form.WindowKind, 10);
+  ASSERT_EQ(form.WindowKind, WindowKinds::kClearQuestion);
   EXPECT_EQ(form.SelectedWidget, 12);
 
   PressY(game);
-  EXPECT_EQ(form.WindowKind, 0);
+  EXPECT_EQ(form.WindowKind, WindowKinds::kNone);
   EXPECT_EQ(form.HighScores[1].Score, 5000);
   EXPECT_EQ(form.HighScores[1].Name, "\xCF\xF3\xF4\xE0");
-  EXPECT_EQ(form.ScreenState, 3);
+  EXPECT_EQ(form.ScreenState, ScreenStates::kHighScores);
   EXPECT_EQ(form.SelectedWidget, 7);
   EXPECT_EQ(form.ButtonCount, 8);
   EXPECT_NE(form.WidgetSlots[7], nullptr);
@@ -221,7 +233,7 @@ TEST(FrontEndScenario, YesClearsTheTableAndTheScreenKeepsItsButtons) {
   no.No = true;
   game.Hold(no);
   game.RunTicks(1);
-  EXPECT_EQ(form.WindowKind, 0);
+  EXPECT_EQ(form.WindowKind, WindowKinds::kNone);
   EXPECT_EQ(form.HighScores[1].Name, "Bob");
 }
 
@@ -233,7 +245,7 @@ TEST(FrontEndScenario, HighScoreScreenOpensTheWorldTable) {
   game.Type(kEnter);
   game.RunTicks(1);
   EXPECT_EQ(Opened(game), std::vector<std::string>{WorldTablePage()});
-  EXPECT_EQ(game.Form().ScreenState, 3);
+  EXPECT_EQ(game.Form().ScreenState, ScreenStates::kHighScores);
 }
 
 TEST(FrontEndScenario, HelpPagesWrapAndArrowsTurnThem) {

@@ -69,20 +69,22 @@ TEST_F(Widgets, CaptionTakesRacePicturesOnTheRaceScreenOrWhenAsked) {
   AddFrames(*form.MDXImageList, "Panel", 200, 51, 2);
   AddFrames(*form.MDXImageList3, "Panel", 60, 20, 5);
   struct Case {
-    int screenState;
+    ScreenStates screenState;
     bool fromRace;
     bool wantRace;
   };
-  for (const Case c : {Case{0, false, false}, Case{-1, false, false}, Case{1, false, true},
-                       Case{0, true, true}, Case{8, true, true}}) {
+  for (const Case c :
+       {Case{ScreenStates::kMainMenu, false, false}, Case{ScreenStates::kCreating, false, false},
+        Case{ScreenStates::kRace, false, true}, Case{ScreenStates::kMainMenu, true, true},
+        Case{ScreenStates::kCarChoice, true, true}}) {
     form.ScreenState = c.screenState;
     TCaptionSprite caption(form, "Panel", c.fromRace);
     const TPictureCollection& want = c.wantRace ? *form.MDXImageList3 : *form.MDXImageList;
-    EXPECT_EQ(caption.Image, &want.Find("Panel")) << c.screenState << " " << c.fromRace;
+    EXPECT_EQ(caption.Image, &want.Find("Panel")) << ToInt(c.screenState) << " " << c.fromRace;
     EXPECT_EQ(caption.FrameCount, c.wantRace ? 5 : 2);
     EXPECT_FALSE(caption.UseRaceImages);  // the creation flag is not remembered
   }
-  form.ScreenState = 0;
+  form.ScreenState = ScreenStates::kMainMenu;
   TCaptionSprite caption(form, "Panel");
   // Centred on the 800 x 601 control, as real numbers.
   EXPECT_DOUBLE_EQ(caption.X, 300);

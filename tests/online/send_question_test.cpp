@@ -52,16 +52,16 @@ void PlayToSendQuestion(HeadlessGame& game) {
   ASSERT_TRUE(game.RunUntil([&] { return form.MenuIntroPhase == 0; }, 3000));
   ClickSlot(game, 1);
   ClickSlot(game, 7);
-  ASSERT_EQ(form.ScreenState, 1);
-  ASSERT_TRUE(game.RunUntil([&] { return form.WindowKind == 0; }, 1000));
+  ASSERT_EQ(form.ScreenState, ScreenStates::kRace);
+  ASSERT_TRUE(game.RunUntil([&] { return form.WindowKind == WindowKinds::kNone; }, 1000));
   form.Score = 123456;
   Press(game, [](InputStateSet& k) { k.Escape = true; });
   Press(game, [](InputStateSet& k) { k.Yes = true; });
-  ASSERT_EQ(form.WindowKind, kNameEntryWindow);
+  ASSERT_EQ(form.WindowKind, WindowKinds::kNameEntry);
   for (char c : std::string("Max")) game.Type(static_cast<uint8_t>(c));
   game.Type(13);
   game.RunTicks(1);
-  ASSERT_EQ(form.WindowKind, kSendQuestion);
+  ASSERT_EQ(form.WindowKind, WindowKinds::kSendQuestion);
 }
 
 TEST(SendQuestion, AServerThatFailsLeavesTheGameOnTheMenuWithinTheTimeOut) {
@@ -89,14 +89,14 @@ TEST(SendQuestion, AServerThatFailsLeavesTheGameOnTheMenuWithinTheTimeOut) {
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     std::printf("[ %s server ] back on the menu after %.2f s\n", c.what, seconds);
     EXPECT_LT(seconds, c.atMostSeconds);
-    EXPECT_EQ(form.ScreenState, 0);
-    EXPECT_EQ(form.WindowKind, 0);
+    EXPECT_EQ(form.ScreenState, ScreenStates::kMainMenu);
+    EXPECT_EQ(form.WindowKind, WindowKinds::kNone);
     EXPECT_EQ(form.PlayerCar, nullptr);
     if (server) {
       EXPECT_EQ(server->Request().rfind("GET /cgi/version.pl?hs&prg=Vontra&inf=", 0), 0u);
     }
     // The game goes on: the menu's intro runs to its end and the high-score screen follows.
-    EXPECT_TRUE(game.RunUntil([&] { return form.ScreenState == 3; }, 3000));
+    EXPECT_TRUE(game.RunUntil([&] { return form.ScreenState == ScreenStates::kHighScores; }, 3000));
   }
 }
 

@@ -18,11 +18,6 @@
 namespace vontra {
 namespace {
 
-constexpr int kMenuScreen = 0;
-constexpr int kRaceScreen = 1;
-constexpr int kHighScoreScreen = 3;
-constexpr int kCarChoiceScreen = 8;
-
 class PadOnlyGame : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -87,17 +82,20 @@ class PadOnlyGame : public ::testing::Test {
   }
   void WaitForMenu() {
     ASSERT_TRUE(FrameUntil(
-        [&] { return F().ScreenState == kMenuScreen && F().MenuIntroPhase == kIntroDone; }, 600));
+        [&] {
+          return F().ScreenState == ScreenStates::kMainMenu && F().MenuIntroPhase == kIntroDone;
+        },
+        600));
     // The menu takes a first step only once it has seen the directions let go.
     Frame();
   }
   // From the menu's start button to a race whose level banner has gone.
   void StartRace() {
     Tap(SDL_CONTROLLER_BUTTON_A);
-    ASSERT_EQ(F().ScreenState, kCarChoiceScreen);
+    ASSERT_EQ(F().ScreenState, ScreenStates::kCarChoice);
     Tap(SDL_CONTROLLER_BUTTON_A);
-    ASSERT_EQ(F().ScreenState, kRaceScreen);
-    ASSERT_TRUE(FrameUntil([&] { return F().WindowKind == kNoWindow; }, 600));
+    ASSERT_EQ(F().ScreenState, ScreenStates::kRace);
+    ASSERT_TRUE(FrameUntil([&] { return F().WindowKind == WindowKinds::kNone; }, 600));
   }
 
   TMForm& F() { return game_.Form(); }
@@ -123,16 +121,16 @@ TEST_F(PadOnlyGame, FromTheMainMenuToTheHighScoreTable) {
 
   // A presses the start button; the car choice moves sideways.
   Tap(SDL_CONTROLLER_BUTTON_A);
-  ASSERT_EQ(F().ScreenState, kCarChoiceScreen);
+  ASSERT_EQ(F().ScreenState, ScreenStates::kCarChoice);
   ASSERT_EQ(F().SelectedWidget, 7);
   Push(SDL_CONTROLLER_AXIS_LEFTX, 32767, 10);
   ASSERT_EQ(F().SelectedWidget, 8);
   Tap(SDL_CONTROLLER_BUTTON_A);
-  ASSERT_EQ(F().ScreenState, kRaceScreen);
+  ASSERT_EQ(F().ScreenState, ScreenStates::kRace);
   EXPECT_EQ(F().CarChoice, 2);
   // A table of poor results, so that a short drive earns a place in it.
   for (int row = 1; row <= 10; ++row) F().HighScores[row].Score = 11 - row;
-  ASSERT_TRUE(FrameUntil([&] { return F().WindowKind == kNoWindow; }, 600));
+  ASSERT_TRUE(FrameUntil([&] { return F().WindowKind == WindowKinds::kNone; }, 600));
 
   // Stick forward and the right trigger held: the car drives and fires until it earns a
   // place in the table.
@@ -144,27 +142,28 @@ TEST_F(PadOnlyGame, FromTheMainMenuToTheHighScoreTable) {
   EXPECT_TRUE(F().PlayerCar->Firing);
   // Start pauses and Start goes on.
   Tap(SDL_CONTROLLER_BUTTON_START);
-  EXPECT_EQ(F().WindowKind, kPauseWindow);
+  EXPECT_EQ(F().WindowKind, WindowKinds::kPause);
   Tap(SDL_CONTROLLER_BUTTON_START);
-  EXPECT_EQ(F().WindowKind, kNoWindow);
+  EXPECT_EQ(F().WindowKind, WindowKinds::kNone);
   ASSERT_TRUE(FrameUntil(
-      [&] { return F().Score > F().HighScores[10].Score && F().WindowKind == kNoWindow; }, 20000))
+      [&] { return F().Score > F().HighScores[10].Score && F().WindowKind == WindowKinds::kNone; },
+      20000))
       << "score " << F().Score << ", window " << int(F().WindowKind);
   RestVirtualController(pad_);
   Frame();
 
   // B asks whether to end the race, with No lit; the stick moves to Yes and A answers.
   Tap(SDL_CONTROLLER_BUTTON_B);
-  ASSERT_EQ(F().WindowKind, kFinishQuestion);
+  ASSERT_EQ(F().WindowKind, WindowKinds::kFinishQuestion);
   EXPECT_EQ(F().SelectedWidget, 2);
   Push(SDL_CONTROLLER_AXIS_LEFTX, -32768);
   EXPECT_EQ(F().SelectedWidget, 1);
   Tap(SDL_CONTROLLER_BUTTON_A);
-  ASSERT_EQ(F().WindowKind, kNameEntryWindow);
+  ASSERT_EQ(F().WindowKind, WindowKinds::kNameEntry);
   // A pad cannot type: A takes the name as it stands, empty in a new run.
   const int32_t score = F().Score;
   Tap(SDL_CONTROLLER_BUTTON_A);
-  ASSERT_EQ(F().WindowKind, kSendQuestion);
+  ASSERT_EQ(F().WindowKind, WindowKinds::kSendQuestion);
   EXPECT_EQ(F().SelectedWidget, 1);
   // The send question starts on Yes; the d-pad moves to No.
   Tap(SDL_CONTROLLER_BUTTON_DPAD_RIGHT);
@@ -173,7 +172,7 @@ TEST_F(PadOnlyGame, FromTheMainMenuToTheHighScoreTable) {
   Axis(SDL_CONTROLLER_AXIS_TRIGGERRIGHT, 32767);
   Frame();
   Axis(SDL_CONTROLLER_AXIS_TRIGGERRIGHT, -32768);
-  ASSERT_TRUE(FrameUntil([&] { return F().ScreenState == kHighScoreScreen; }, 600));
+  ASSERT_TRUE(FrameUntil([&] { return F().ScreenState == ScreenStates::kHighScores; }, 600));
   ASSERT_TRUE(game_.Platform().http->Requests().empty()) << "No sends nothing";
   bool found = false;
   for (int row = 1; row <= 10; ++row) {
@@ -183,15 +182,15 @@ TEST_F(PadOnlyGame, FromTheMainMenuToTheHighScoreTable) {
 
   // B leaves the table for the main menu.
   Tap(SDL_CONTROLLER_BUTTON_B);
-  EXPECT_EQ(F().ScreenState, kMenuScreen);
+  EXPECT_EQ(F().ScreenState, ScreenStates::kMainMenu);
 }
 
 TEST_F(PadOnlyGame, UnpluggingThePadPausesARaceButNotAMenu) {
   WaitForMenu();
   Unplug();
   Frame(5);
-  EXPECT_EQ(F().ScreenState, kMenuScreen);
-  EXPECT_EQ(F().WindowKind, kNoWindow);
+  EXPECT_EQ(F().ScreenState, ScreenStates::kMainMenu);
+  EXPECT_EQ(F().WindowKind, WindowKinds::kNone);
   // Plugged in again, it works at once.
   Plug();
   StartRace();
@@ -200,24 +199,24 @@ TEST_F(PadOnlyGame, UnpluggingThePadPausesARaceButNotAMenu) {
   Frame(30);
   Unplug();
   Frame();
-  ASSERT_EQ(F().WindowKind, kPauseWindow);
+  ASSERT_EQ(F().WindowKind, WindowKinds::kPause);
   // The race stands still while the pad is away.
   const double distance = F().PlayerCar->Distance;
   EXPECT_GT(distance, 0);
   Frame(60);
-  EXPECT_EQ(F().WindowKind, kPauseWindow);
+  EXPECT_EQ(F().WindowKind, WindowKinds::kPause);
   EXPECT_EQ(F().PlayerCar->Distance, distance);
   // Another pad plugged in goes on with Start.
   Plug();
   Tap(SDL_CONTROLLER_BUTTON_START);
-  EXPECT_EQ(F().WindowKind, kNoWindow);
+  EXPECT_EQ(F().WindowKind, WindowKinds::kNone);
 
   // With a question already open, unplugging leaves it as it is.
   Tap(SDL_CONTROLLER_BUTTON_B);
-  ASSERT_EQ(F().WindowKind, kFinishQuestion);
+  ASSERT_EQ(F().WindowKind, WindowKinds::kFinishQuestion);
   Unplug();
   Frame();
-  EXPECT_EQ(F().WindowKind, kFinishQuestion);
+  EXPECT_EQ(F().WindowKind, WindowKinds::kFinishQuestion);
 }
 
 }  // namespace

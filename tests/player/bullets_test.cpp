@@ -20,7 +20,7 @@ RaceWorld::Options Quiet(int frameRate = 85) {
 TWallSprite& StandingCar(RaceWorld& world, uint8_t kind, double x, double y) {
   TWallSprite& o = *world.Place(kind, x, y);
   o.OwnSpeed = 0;
-  o.Weapon = 0;
+  o.Weapon = TrafficWeapons::kNone;
   return o;
 }
 
@@ -42,7 +42,8 @@ TEST(Bullets, RiseByOwnSpeedLessHalfTheRoadScroll) {
     TMyCarSprite& car = world.Car();
     car.Speed = c.carSpeed;
     world.MovePass();  // the car takes its Step for the frame
-    world.Bullets().AddShot(0, kShotMachineGun, 300, 400, car.Step + 40, 0);
+    world.Bullets().AddShot(0, ShotKinds::kMachineGun, 300, 400, car.Step + 40,
+                            ShotOwners::kPlayer);
     world.MovePass();
     EXPECT_NEAR(world.Bullets().ShotY[1], 400 - c.risePerFrame, 1e-9) << c.carSpeed;
     EXPECT_EQ(world.Bullets().ShotX[1], 300.0);
@@ -58,24 +59,27 @@ TEST(Bullets, AShotAfterTheOneThatDestroysTheCarRisesWithTheStoppedRoad) {
   ASSERT_GT(car.Step, 0.0);
   car.Energy = 10;
   TBullets& pool = world.Bullets();
-  pool.AddShot(0, kShotRocket, car.X + 10, car.Y + 10, 0, 1);  // slot 1 destroys the car
-  pool.AddShot(0, kShotMachineGun, 300, 300, 40, 0);           // slot 2 flies after it
+  pool.AddShot(0, ShotKinds::kRocket, car.X + 10, car.Y + 10, 0,
+               ShotOwners::kTraffic);  // slot 1 destroys the car
+  pool.AddShot(0, ShotKinds::kMachineGun, 300, 300, 40,
+               ShotOwners::kPlayer);  // slot 2 flies after it
   world.MovePass();
-  ASSERT_EQ(car.State, 1);
+  ASSERT_EQ(car.State, CarStates::kDestroyed);
   EXPECT_NEAR(pool.ShotY[2], 300 - 40 * world.Form().SpeedFactor * 0.25, 1e-9);
 }
 
 TEST(Bullets, PoolHoldsThirtyShotsAndDropsTheRest) {
   RaceWorld world(Quiet());
   TBullets& pool = world.Bullets();
-  for (int i = 0; i < 31; ++i) pool.AddShot(0, kShotShell, 200 + i, 300, 0, 0);
+  for (int i = 0; i < 31; ++i)
+    pool.AddShot(0, ShotKinds::kShell, 200 + i, 300, 0, ShotOwners::kPlayer);
   EXPECT_EQ(pool.ActiveCount(), 30);
   EXPECT_EQ(SlotOfShotAt(pool, 230, 300), 0) << "the 31st shot is dropped";
   pool.FreeShot(5);
-  pool.AddShot(0, kShotRocket, 250, 320, 0, 1);
+  pool.AddShot(0, ShotKinds::kRocket, 250, 320, 0, ShotOwners::kTraffic);
   EXPECT_EQ(SlotOfShotAt(pool, 250, 320), 5) << "the lowest free slot is taken";
-  EXPECT_EQ(pool.Kind[5], kShotRocket);
-  EXPECT_EQ(pool.Owner[5], 1);
+  EXPECT_EQ(pool.Kind[5], ShotKinds::kRocket);
+  EXPECT_EQ(pool.Owner[5], ShotOwners::kTraffic);
   pool.FreeAllShots();
   EXPECT_EQ(pool.ActiveCount(), 0);
 }
@@ -93,7 +97,7 @@ TEST(Bullets, LeaveOutsideTheRoadArea) {
     TBullets& pool = world.Bullets();
     pool.FreeAllShots();
     // Speed 0 with the player's car standing: the shot stays where it is.
-    pool.AddShot(0, kShotMachineGun, c.x, c.y, 0, 0);
+    pool.AddShot(0, ShotKinds::kMachineGun, c.x, c.y, 0, ShotOwners::kPlayer);
     world.MovePass();
     EXPECT_EQ(pool.Active[1], c.kept) << c.x << ", " << c.y;
   }
@@ -112,7 +116,7 @@ TEST(Bullets, HitTheBoxOfATrafficCarEdgesIncluded) {
     TWallSprite& o = StandingCar(world, 36, 300, 200);  // 30 hit points
     const double x = o.X + c.dx * o.Width;
     const double y = o.Y + c.dy * o.Height;
-    world.Bullets().AddShot(0, kShotMachineGun, x, y, 0, 0);
+    world.Bullets().AddShot(0, ShotKinds::kMachineGun, x, y, 0, ShotOwners::kPlayer);
     world.MovePass();
     EXPECT_EQ(o.HitPoints, c.hit ? 19 : 30) << c.dx << ", " << c.dy;
   }
@@ -121,15 +125,15 @@ TEST(Bullets, HitTheBoxOfATrafficCarEdgesIncluded) {
 TEST(Bullets, TrafficCarsAreWreckedByTheShotThatTakesTheirLastHitPoint) {
   struct Case {
     uint8_t kind;
-    std::vector<int32_t> shots;  // shot kinds, one per frame; the last one wrecks
+    std::vector<ShotKinds> shots;  // shot kinds, one per frame; the last one wrecks
   };
   const Case cases[] = {
-      {28, {kShotMachineGun}},                                    // 10 hit points
-      {26, {kShotMachineGun, kShotMachineGun}},                   // 20
-      {26, {kShotRocket}},                                        // 20
-      {36, {kShotMachineGun, kShotMachineGun, kShotMachineGun}},  // 30
-      {36, {kShotRocket, kShotMachineGun}},                       // 30
-      {36, {kShotShell, kShotShell, kShotShell}},                 // 30
+      {28, {ShotKinds::kMachineGun}},                          // 10 hit points
+      {26, {ShotKinds::kMachineGun, ShotKinds::kMachineGun}},  // 20
+      {26, {ShotKinds::kRocket}},                              // 20
+      {36, {ShotKinds::kMachineGun, ShotKinds::kMachineGun, ShotKinds::kMachineGun}},  // 30
+      {36, {ShotKinds::kRocket, ShotKinds::kMachineGun}},                              // 30
+      {36, {ShotKinds::kShell, ShotKinds::kShell, ShotKinds::kShell}},                 // 30
   };
   for (const Case& c : cases) {
     RaceWorld world(Quiet());
@@ -139,7 +143,7 @@ TEST(Bullets, TrafficCarsAreWreckedByTheShotThatTakesTheirLastHitPoint) {
     for (size_t n = 0; n < c.shots.size(); ++n) {
       const bool last = n + 1 == c.shots.size();
       world.ClearSounds();
-      pool.AddShot(0, c.shots[n], o.X + 10, o.Y + 20, 0, 0);
+      pool.AddShot(0, c.shots[n], o.X + 10, o.Y + 20, 0, ShotOwners::kPlayer);
       const int32_t slot = SlotOfShotAt(pool, o.X + 10, o.Y + 20);
       world.MovePass();
       EXPECT_EQ(o.Wrecked, last) << int(c.kind) << " shot " << n;
@@ -162,7 +166,7 @@ TEST(Bullets, HitExplosionFollowsItsTargetForSeventeenFramesAtFiftyASecond) {
     RaceWorld world(Quiet(rate));
     TWallSprite& o = StandingCar(world, 36, 300, 200);
     TBullets& pool = world.Bullets();
-    pool.AddShot(0, kShotMachineGun, o.X + 30, o.Y + 10, 0, 0);
+    pool.AddShot(0, ShotKinds::kMachineGun, o.X + 30, o.Y + 10, 0, ShotOwners::kPlayer);
     world.MovePass();
     ASSERT_EQ(pool.Target[1], o.Slot);
     // Offset from the car's top-left corner less half its size.
@@ -181,23 +185,23 @@ TEST(Bullets, HitExplosionFollowsItsTargetForSeventeenFramesAtFiftyASecond) {
 
 TEST(Bullets, TrafficShotsHitThePlayersCarThroughItsShield) {
   struct Case {
-    int32_t kind;
+    ShotKinds kind;
     bool shield;
     int32_t energy;
   };
-  const Case cases[] = {{kShotMachineGun, false, 89},
-                        {kShotMachineGun, true, 94},
-                        {kShotShell, true, 94},
-                        {kShotRocket, false, 79},
-                        {kShotRocket, true, 89}};
+  const Case cases[] = {{ShotKinds::kMachineGun, false, 89},
+                        {ShotKinds::kMachineGun, true, 94},
+                        {ShotKinds::kShell, true, 94},
+                        {ShotKinds::kRocket, false, 79},
+                        {ShotKinds::kRocket, true, 89}};
   for (const Case& c : cases) {
     RaceWorld world(Quiet());
     TMyCarSprite& car = world.Car();
     car.HasShield = c.shield;
     car.ShieldMs = 10000;
-    world.Bullets().AddShot(0, c.kind, car.X + car.Width, car.Y + 5, 0, 1);
+    world.Bullets().AddShot(0, c.kind, car.X + car.Width, car.Y + 5, 0, ShotOwners::kTraffic);
     world.MovePass();
-    EXPECT_EQ(car.Energy, c.energy) << c.kind << " shield " << c.shield;
+    EXPECT_EQ(car.Energy, c.energy) << ToInt(c.kind) << " shield " << c.shield;
     EXPECT_EQ(world.Bullets().Target[1], -1);
     EXPECT_EQ(world.SoundCount("Bullet"), 1);
   }
@@ -208,8 +212,10 @@ TEST(Bullets, ShotsLeaveTheirOwnSideAlone) {
   TMyCarSprite& car = world.Car();
   TWallSprite& o = StandingCar(world, 36, 300, 200);
   TBullets& pool = world.Bullets();
-  pool.AddShot(0, kShotMachineGun, car.X + 5, car.Y + 5, 0, 0);  // the player's own shot
-  pool.AddShot(0, kShotMachineGun, o.X + 5, o.Y + 5, 0, 1);      // traffic shot on traffic
+  pool.AddShot(0, ShotKinds::kMachineGun, car.X + 5, car.Y + 5, 0,
+               ShotOwners::kPlayer);  // the player's own shot
+  pool.AddShot(0, ShotKinds::kMachineGun, o.X + 5, o.Y + 5, 0,
+               ShotOwners::kTraffic);  // traffic shot on traffic
   world.MovePass();
   EXPECT_EQ(car.Energy, 100);
   EXPECT_EQ(o.HitPoints, 30);
@@ -224,7 +230,7 @@ TEST(Bullets, ObstaclesThatAreNotShotProofBreakUnderEveryShot) {
   TWallSprite& bonus = *world.Place(5, 290, 195);
   TWallSprite& crack = *world.Place(8, 300, 200);
   const int32_t score = world.Form().Score;
-  world.Bullets().AddShot(0, kShotMachineGun, 320, 210, 0, 0);
+  world.Bullets().AddShot(0, ShotKinds::kMachineGun, 320, 210, 0, ShotOwners::kPlayer);
   world.MovePass();
   EXPECT_TRUE(wallA.Wrecked);
   EXPECT_TRUE(wallB.Wrecked) << "one shot breaks every such object under it";
@@ -239,12 +245,12 @@ TEST(Bullets, ExplosionOnThePlayersCarEndsWhenTheCarBlowsUp) {
   TMyCarSprite& car = world.Car();
   car.Energy = 30;
   TBullets& pool = world.Bullets();
-  pool.AddShot(0, kShotMachineGun, car.X + 10, car.Y + 10, 0, 1);
+  pool.AddShot(0, ShotKinds::kMachineGun, car.X + 10, car.Y + 10, 0, ShotOwners::kTraffic);
   world.MovePass();
   ASSERT_EQ(pool.Target[1], -1);
-  pool.AddShot(0, kShotRocket, car.X + 10, car.Y + 10, 0, 1);
+  pool.AddShot(0, ShotKinds::kRocket, car.X + 10, car.Y + 10, 0, ShotOwners::kTraffic);
   world.MovePass();
-  EXPECT_EQ(car.State, 1);
+  EXPECT_EQ(car.State, CarStates::kDestroyed);
   world.MovePass();
   EXPECT_EQ(pool.ActiveCount(), 0);
 }

@@ -72,7 +72,7 @@ TEST(CarDriving, ReleasingTheKeysStopsSidewaysMotionExceptWhileSkidding) {
   world.Step();
   EXPECT_EQ(car.X, x);
 
-  car.SpeedMode = 2;
+  car.SpeedMode = SpeedModes::kSkidRight;
   car.TargetSpeed = 4;
   car.ModeTimerMs = 700;
   world.Step();
@@ -105,7 +105,7 @@ TEST(CarDriving, SpikesBrakeToTargetAndIgnoreTheAcceleratorUntilTheTimerEnds) {
   RaceWorld world(Quiet());
   TMyCarSprite& car = world.Car();
   car.Speed = 10;
-  car.SpeedMode = -5;
+  car.SpeedMode = SpeedModes::kSpikes;
   car.TargetSpeed = 25.0 / 7.0;
   car.ModeTimerMs = 5000;
   // Braking, not slowing down: 0.04 a frame.
@@ -113,10 +113,10 @@ TEST(CarDriving, SpikesBrakeToTargetAndIgnoreTheAcceleratorUntilTheTimerEnds) {
   EXPECT_NEAR(car.Speed, 10 - 0.04, 1e-12);
   world.Run(200, {.Accelerate = true});
   EXPECT_LE(car.Speed, 25.0 / 7.0);
-  EXPECT_EQ(car.SpeedMode, -5);
+  EXPECT_EQ(car.SpeedMode, SpeedModes::kSpikes);
   // 5000 ms at 12 ms a frame.
   world.Run(230, {.Accelerate = true});
-  EXPECT_EQ(car.SpeedMode, 0);
+  EXPECT_EQ(car.SpeedMode, SpeedModes::kNone);
   world.Run(10, {.Accelerate = true});
   EXPECT_GT(car.Speed, 25.0 / 7.0) << "the accelerator works again";
 }
@@ -125,12 +125,12 @@ TEST(CarDriving, SlowingToATargetEndsTheMode) {
   RaceWorld world(Quiet());
   TMyCarSprite& car = world.Car();
   car.Speed = 12;
-  car.SpeedMode = -3;
+  car.SpeedMode = SpeedModes::kDownToTarget;
   car.TargetSpeed = 6;
   world.Step();
   EXPECT_NEAR(car.Speed, 12 - 0.12, 1e-12);
   world.Run(60);
-  EXPECT_EQ(car.SpeedMode, 0);
+  EXPECT_EQ(car.SpeedMode, SpeedModes::kNone);
   EXPECT_LE(car.Speed, 6.0);
   EXPECT_GT(car.Speed, 6.0 - 0.12);
 }
@@ -139,9 +139,9 @@ TEST(CarDriving, FinishedCarBrakesToAStopAndHandsOverToTheTimeBonus) {
   RaceWorld world(Quiet());
   TMyCarSprite& car = world.Car();
   car.Speed = 10;
-  car.State = 2;
+  car.State = CarStates::kFinished;
   car.Finished = true;
-  car.SpeedMode = -3;
+  car.SpeedMode = SpeedModes::kDownToTarget;
   car.TargetSpeed = 0;
   car.AccelerateInput = true;
   for (int frame = 0; frame < 100 && !car.Stopped; ++frame) world.MovePass();

@@ -39,10 +39,10 @@ TEST(CarLife, DestroyedCarExplodesTwiceThenRespawnsWithFullEnergy) {
   TMyCarSprite& car = world.Car();
   TExplosion& blast = world.BigExplosion();
   car.Speed = 10;
-  car.GiveBonus(kBonusRocket);
+  car.GiveBonus(BonusCodes::kRocket);
   car.Energy = 15;
   car.TakeDamage(21);
-  EXPECT_EQ(car.State, 1);
+  EXPECT_EQ(car.State, CarStates::kDestroyed);
   EXPECT_EQ(world.Form().Lives, 2);
   EXPECT_EQ(car.Energy, 100);
   EXPECT_EQ(car.Speed, 0.0);
@@ -64,12 +64,12 @@ TEST(CarLife, DestroyedCarExplodesTwiceThenRespawnsWithFullEnergy) {
   EXPECT_NEAR(frames, 54, 2);
   world.Step();
   EXPECT_EQ(blast.Y, car.Y + car.Height - blast.Height) << "second cycle at the bottom edge";
-  while (car.State == 1 && frames < 500) {
+  while (car.State == CarStates::kDestroyed && frames < 500) {
     world.Step({.Accelerate = true});
     ++frames;
   }
   EXPECT_NEAR(frames, 108, 4);
-  EXPECT_EQ(car.State, 0);
+  EXPECT_EQ(car.State, CarStates::kDriving);
   EXPECT_EQ(world.Form().Lives, 2);
   EXPECT_FALSE(blast.Visible);
   world.Step();
@@ -90,9 +90,9 @@ TEST(CarLife, LosingTheLastLifeEndsTheGameOnceAfterTwoCycles) {
     ++frames;
   }
   EXPECT_NEAR(frames, 108, 4);
-  ASSERT_EQ(world.WindowsOpened(), std::vector<int>{8});
+  ASSERT_EQ(world.WindowsOpened(), std::vector<WindowKinds>{WindowKinds::kGameOver});
   EXPECT_FALSE(world.BigExplosion().Visible);
-  EXPECT_EQ(car.State, 1);
+  EXPECT_EQ(car.State, CarStates::kDestroyed);
   world.MovePass();
   world.MovePass();
   EXPECT_EQ(world.WindowsOpened().size(), 1u) << "game over is raised once";
@@ -103,9 +103,9 @@ TEST(CarLife, LosingTheLastLifeEndsTheGameOnceAfterTwoCycles) {
 TEST(CarLife, FinishedCarCannotBeDestroyed) {
   RaceWorld world(Quiet());
   TMyCarSprite& car = world.Car();
-  car.State = 2;
+  car.State = CarStates::kFinished;
   car.TakeDamage(150);
-  EXPECT_EQ(car.State, 2);
+  EXPECT_EQ(car.State, CarStates::kFinished);
   EXPECT_EQ(world.Form().Lives, 4);
 }
 

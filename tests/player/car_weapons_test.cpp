@@ -28,38 +28,40 @@ Weapons WeaponsOf(const TMyCarSprite& car) {
   return {car.HasGun, car.HasTwinGuns, car.HasRocket, car.HasTwinRockets, car.HasMegaBomb};
 }
 
-Weapons Only(int32_t code) {
-  return {code == kBonusGun, code == kBonusTwinGuns, code == kBonusRocket,
-          code == kBonusTwinRockets, code == kBonusMegaBomb};
+Weapons Only(BonusCodes code) {
+  return {code == BonusCodes::kGun, code == BonusCodes::kTwinGuns, code == BonusCodes::kRocket,
+          code == BonusCodes::kTwinRockets, code == BonusCodes::kMegaBomb};
 }
 
 TEST(CarWeapons, AWeaponBonusReplacesEveryOtherWeapon) {
-  const int32_t weapons[] = {kBonusGun, kBonusTwinGuns, kBonusRocket, kBonusTwinRockets,
-                             kBonusMegaBomb};
+  const BonusCodes weapons[] = {BonusCodes::kGun, BonusCodes::kTwinGuns, BonusCodes::kRocket,
+                                BonusCodes::kTwinRockets, BonusCodes::kMegaBomb};
   struct Ammo {
-    int32_t code, ammo, reloadTime;
+    BonusCodes code;
+    int32_t ammo, reloadTime;
   };
-  const Ammo ammo[] = {{kBonusGun, 999, 100},
-                       {kBonusTwinGuns, 30, 100},
-                       {kBonusRocket, 20, 200},
-                       {kBonusTwinRockets, 20, 200},
-                       {kBonusMegaBomb, 1, 1000}};
+  const Ammo ammo[] = {{BonusCodes::kGun, 999, 100},
+                       {BonusCodes::kTwinGuns, 30, 100},
+                       {BonusCodes::kRocket, 20, 200},
+                       {BonusCodes::kTwinRockets, 20, 200},
+                       {BonusCodes::kMegaBomb, 1, 1000}};
   RaceWorld world(Quiet());
   TMyCarSprite& car = world.Car();
-  for (int32_t first : weapons) {
+  for (BonusCodes first : weapons) {
     for (const Ammo& second : ammo) {
       car.GiveBonus(first);
       car.GiveBonus(second.code);
-      EXPECT_EQ(WeaponsOf(car), Only(second.code)) << first << " then " << second.code;
+      EXPECT_EQ(WeaponsOf(car), Only(second.code))
+          << ToInt(first) << " then " << ToInt(second.code);
       EXPECT_EQ(car.Ammo, second.ammo);
       EXPECT_EQ(car.ReloadTimeMs, second.reloadTime);
     }
   }
   // Turbo, shield and repair keep the weapon.
-  car.GiveBonus(kBonusRocket);
-  for (int32_t code : {kBonusTurbo, kBonusShield, kBonusRepair}) {
+  car.GiveBonus(BonusCodes::kRocket);
+  for (BonusCodes code : {BonusCodes::kTurbo, BonusCodes::kShield, BonusCodes::kRepair}) {
     car.GiveBonus(code);
-    EXPECT_EQ(WeaponsOf(car), Only(kBonusRocket)) << code;
+    EXPECT_EQ(WeaponsOf(car), Only(BonusCodes::kRocket)) << ToInt(code);
     EXPECT_EQ(car.Ammo, 20);
   }
   EXPECT_EQ(world.SoundCount("Bonus"), 2 * 25 + 1 + 3);
@@ -67,13 +69,14 @@ TEST(CarWeapons, AWeaponBonusReplacesEveryOtherWeapon) {
 
 TEST(CarWeapons, SpecialWeaponsRunOutToTheBasicGunSilently) {
   struct Case {
-    int32_t code;
+    BonusCodes code;
     int volleys;
     int shotsPerVolley;
     int32_t reloadMs;
   };
-  const Case cases[] = {
-      {kBonusTwinGuns, 30, 2, 100}, {kBonusRocket, 20, 1, 200}, {kBonusTwinRockets, 20, 2, 200}};
+  const Case cases[] = {{BonusCodes::kTwinGuns, 30, 2, 100},
+                        {BonusCodes::kRocket, 20, 1, 200},
+                        {BonusCodes::kTwinRockets, 20, 2, 200}};
   for (int rate : {60, 85}) {
     for (const Case& c : cases) {
       RaceWorld world(Quiet(rate));
@@ -93,7 +96,8 @@ TEST(CarWeapons, SpecialWeaponsRunOutToTheBasicGunSilently) {
           EXPECT_EQ(pool.ActiveCount(), 0) << frame;
         }
       }
-      ASSERT_EQ(static_cast<int>(volleyFrames.size()), c.volleys) << c.code << " at " << rate;
+      ASSERT_EQ(static_cast<int>(volleyFrames.size()), c.volleys)
+          << ToInt(c.code) << " at " << rate;
       EXPECT_TRUE(car.HasGun);
       EXPECT_EQ(car.Ammo, 999);
       EXPECT_EQ(world.SoundCount("BonusLost"), 0);
@@ -125,7 +129,7 @@ TEST(CarWeapons, BasicGunNeverRunsOutAndFiresFromTheTopMuzzle) {
   const double cy = car.Y + car.Height / 2.0;
   EXPECT_DOUBLE_EQ(pool.ShotX[1], cx - 3);
   EXPECT_NEAR(pool.ShotY[1], cy - 28 - 3 - (car.Step + 40) * 0.25 + car.Step * 0.125, 1e-9);
-  EXPECT_EQ(pool.Kind[1], kShotMachineGun);
+  EXPECT_EQ(pool.Kind[1], ShotKinds::kMachineGun);
   EXPECT_DOUBLE_EQ(pool.Speed[1], car.Step + 40);
 }
 
@@ -149,9 +153,9 @@ TEST(CarWeapons, MountPointsSitAroundTheCentre) {
 TEST(CarWeapons, SecondTurboOnlyRestartsItsClock) {
   RaceWorld world(Quiet());
   TMyCarSprite& car = world.Car();
-  car.GiveBonus(kBonusTurbo);
+  car.GiveBonus(BonusCodes::kTurbo);
   car.TurboMs = 3000;
-  car.GiveBonus(kBonusTurbo);
+  car.GiveBonus(BonusCodes::kTurbo);
   EXPECT_EQ(car.TurboMs, 10000);
   EXPECT_DOUBLE_EQ(car.MaxSpeed, kTurboMaxSpeed);
   EXPECT_DOUBLE_EQ(car.Acceleration, 0.06);
@@ -161,7 +165,7 @@ TEST(CarWeapons, SecondTurboOnlyRestartsItsClock) {
 TEST(CarWeapons, TurboRunsOutAndTheCarCoastsBackToTopSpeed) {
   RaceWorld world(Quiet());
   TMyCarSprite& car = world.Car();
-  car.GiveBonus(kBonusTurbo);
+  car.GiveBonus(BonusCodes::kTurbo);
   car.Speed = kTurboMaxSpeed;
   world.ClearSounds();
   int frames = 0;
@@ -174,12 +178,12 @@ TEST(CarWeapons, TurboRunsOutAndTheCarCoastsBackToTopSpeed) {
   EXPECT_EQ(world.SoundCount("BonusLost"), 1);
   EXPECT_DOUBLE_EQ(car.MaxSpeed, kCarMaxSpeed);
   EXPECT_DOUBLE_EQ(car.Acceleration, 0.03);
-  EXPECT_EQ(car.SpeedMode, -3);
+  EXPECT_EQ(car.SpeedMode, SpeedModes::kDownToTarget);
   const double before = car.Speed;
   world.Step();
   EXPECT_NEAR(car.Speed, before - 3 * 0.04, 1e-12);
   world.Run(60);
-  EXPECT_EQ(car.SpeedMode, 0);
+  EXPECT_EQ(car.SpeedMode, SpeedModes::kNone);
   EXPECT_LE(car.Speed, kCarMaxSpeed);
   EXPECT_GT(car.Speed, kCarMaxSpeed - 0.12);
 }
@@ -187,10 +191,10 @@ TEST(CarWeapons, TurboRunsOutAndTheCarCoastsBackToTopSpeed) {
 TEST(CarWeapons, RepairNeverPassesAHundred) {
   RaceWorld world(Quiet());
   TMyCarSprite& car = world.Car();
-  car.GiveBonus(kBonusTwinGuns);
+  car.GiveBonus(BonusCodes::kTwinGuns);
   for (auto [before, after] : {std::pair{30, 80}, {70, 100}, {100, 100}}) {
     car.Energy = before;
-    car.GiveBonus(kBonusRepair);
+    car.GiveBonus(BonusCodes::kRepair);
     EXPECT_EQ(car.Energy, after);
   }
   EXPECT_TRUE(car.HasTwinGuns);
@@ -206,8 +210,8 @@ TEST(CarWeapons, MegaBombWrecksEveryTrafficCarAndSparesTheRest) {
   TWallSprite& wall = *world.Place(13, 300, 100);
   TWallSprite& bonus = *world.Place(4, 500, 150);
   TWallSprite& stones = *world.Place(10, 200, 200);
-  for (TWallSprite* o : {&same, &coming}) o->Weapon = 0;
-  car.GiveBonus(kBonusMegaBomb);
+  for (TWallSprite* o : {&same, &coming}) o->Weapon = TrafficWeapons::kNone;
+  car.GiveBonus(BonusCodes::kMegaBomb);
   const int32_t score = world.Form().Score;
   world.Step({.Fire = true});
   world.Step({.Fire = true});
@@ -234,7 +238,7 @@ TEST(CarWeapons, ReleasingFireStopsTheRattle) {
   car.ApplyFiringControls(true);
   EXPECT_FALSE(car.Firing) << "no firing after the finish";
   car.Finished = false;
-  car.GiveBonus(kBonusRocket);
+  car.GiveBonus(BonusCodes::kRocket);
   car.ApplyFiringControls(true);
   EXPECT_TRUE(car.Firing);
   EXPECT_EQ(world.SoundCount("Shot"), 1) << "rockets have no rattle";
@@ -243,12 +247,12 @@ TEST(CarWeapons, ReleasingFireStopsTheRattle) {
 TEST(CarWeapons, LosingEverythingLeavesTheBasicGun) {
   RaceWorld world(Quiet());
   TMyCarSprite& car = world.Car();
-  car.GiveBonus(kBonusTurbo);
-  car.GiveBonus(kBonusShield);
-  car.GiveBonus(kBonusTwinRockets);
+  car.GiveBonus(BonusCodes::kTurbo);
+  car.GiveBonus(BonusCodes::kShield);
+  car.GiveBonus(BonusCodes::kTwinRockets);
   world.ClearSounds();
   car.LoseAllBonuses();
-  EXPECT_EQ(WeaponsOf(car), Only(kBonusGun));
+  EXPECT_EQ(WeaponsOf(car), Only(BonusCodes::kGun));
   EXPECT_FALSE(car.HasTurbo);
   EXPECT_FALSE(car.HasShield);
   EXPECT_DOUBLE_EQ(car.Acceleration, 0.03);

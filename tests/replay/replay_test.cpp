@@ -20,7 +20,7 @@ RecordedGame RecordShortGame() {
     rec.Click(x, y);
     rec.Tick(20);
   }
-  EXPECT_EQ(rec.Form().ScreenState, 2);
+  EXPECT_EQ(rec.Form().ScreenState, ScreenStates::kOptions);
   EXPECT_FALSE(rec.Form().MusicOn);
   rec.Type(27);
   rec.Tick(40);

@@ -35,7 +35,7 @@ class ScrollBackground : public FormFixture {};
 TEST_F(ScrollBackground, TakesItsPictureFromTheListOfTheCurrentScreen) {
   AddFrames(*form.MDXImageList, "Land", 30, 700, 1);
   AddFrames(*form.MDXImageList3, "Land", 20, 800, 1);
-  form.ScreenState = -1;
+  form.ScreenState = ScreenStates::kCreating;
   TScrollBackground menu(form, "Land");
   EXPECT_EQ(menu.Image, &form.MDXImageList->Find("Land"));
   EXPECT_EQ(menu.Height, 700);
@@ -45,7 +45,7 @@ TEST_F(ScrollBackground, TakesItsPictureFromTheListOfTheCurrentScreen) {
   EXPECT_EQ(menu.MapWidth(), 1);
   EXPECT_EQ(menu.GetBounds(), (TRect{0, 0, 800, 600}));
 
-  form.ScreenState = 1;
+  form.ScreenState = ScreenStates::kRace;
   TScrollBackground race(form, "Land");
   EXPECT_EQ(race.Image, &form.MDXImageList3->Find("Land"));
   EXPECT_EQ(race.Height, 800);
@@ -61,7 +61,7 @@ TEST_F(ScrollBackground, TakesItsPictureFromTheListOfTheCurrentScreen) {
 TEST_F(ScrollBackground, ScrollsAQuarterOfTheCarsStepAndWrapsOnlyPastTheHeight) {
   AddFrames(*form.MDXImageList3, "Land", 540, 800, 1);
   AddFrames(*form.MDXImageList3, "Car1", 40, 80, 1);
-  form.ScreenState = 1;
+  form.ScreenState = ScreenStates::kRace;
   auto* bg = new TScrollBackground(form, "Land");
   form.PlayerCar = new TMyCarSprite(form, 1);
   struct Case {
@@ -96,22 +96,24 @@ TEST_F(ScrollBackground, ScrollsAQuarterOfTheCarsStepAndWrapsOnlyPastTheHeight) 
 TEST_F(ScrollBackground, OutsideTheRaceTheBackdropStandsStill) {
   AddFrames(*form.MDXImageList, "MMBackground", 800, 600, 1);
   AddFrames(*form.MDXImageList3, "Car1", 40, 80, 1);
-  form.ScreenState = 0;
+  form.ScreenState = ScreenStates::kMainMenu;
   auto* bg = new TScrollBackground(form, "MMBackground");
   form.PlayerCar = new TMyCarSprite(form, 1);
   form.PlayerCar->MoveEnabled = false;
   form.PlayerCar->Step = 8;
   bg->Y = 12.5;
-  for (int state : {0, 2, 3, 4, 8, -1}) {
+  for (ScreenStates state :
+       {ScreenStates::kMainMenu, ScreenStates::kOptions, ScreenStates::kHighScores,
+        ScreenStates::kHelp, ScreenStates::kCarChoice, ScreenStates::kCreating}) {
     form.ScreenState = state;
     form.MDXSpriteEngine->Move(20);
-    EXPECT_DOUBLE_EQ(bg->Y, 12.5) << state;
+    EXPECT_DOUBLE_EQ(bg->Y, 12.5) << ToInt(state);
   }
 }
 
 TEST_F(ScrollBackground, DrawsThreeCopiesShiftedByTheShake) {
   AddStripes(*form.MDXImageList3, "Land", 540, 300);
-  form.ScreenState = 1;
+  form.ScreenState = ScreenStates::kRace;
   auto* bg = new TScrollBackground(form, "Land");
   bg->X = 124;
   struct Case {

@@ -36,11 +36,13 @@ TEST(TrafficCar, StartValuesStayInTheirRanges) {
       EXPECT_GE(o.OwnSpeed, 30.0 / 14);
       EXPECT_LE(o.OwnSpeed, 87.0 / 14);
     }
-    const bool unarmed = kind == 28 || kind == 29 || kind == 40 || kind == 41;
+    const bool unarmed =
+        kind == ToInt(RoadObjectKinds::kCar6) || kind == ToInt(RoadObjectKinds::kCar6Inv) ||
+        kind == ToInt(RoadObjectKinds::kCar12) || kind == ToInt(RoadObjectKinds::kCar12Inv);
     if (unarmed) {
-      EXPECT_EQ(o.Weapon, 0) << int(kind);
+      EXPECT_EQ(o.Weapon, TrafficWeapons::kNone) << int(kind);
     } else {
-      weapons.insert(o.Weapon);
+      weapons.insert(ToInt(o.Weapon));
     }
     FreeAllRoadObjects(form);
   }
@@ -50,7 +52,7 @@ TEST(TrafficCar, StartValuesStayInTheirRanges) {
 TEST(TrafficCar, LaneChangeEndsAtTheRoadEdge) {
   RaceWorld world(Quiet());
   TWallSprite& o = *world.Place(26, 170, 100);
-  o.Weapon = 0;
+  o.Weapon = TrafficWeapons::kNone;
   o.OwnSpeed = 0;
   o.LateralSpeed = -15.0 / 14;
   o.LaneTimerMs = 750;
@@ -71,7 +73,7 @@ TEST(TrafficCar, LaneChangeEndsAtTheRoadEdge) {
 TEST(TrafficCar, WreckedCarNeitherFiresNorChangesLaneButKeepsToTheRoad) {
   RaceWorld world(Quiet());
   TWallSprite& o = *world.Place(30, 100, 100);
-  o.Weapon = 1;
+  o.Weapon = TrafficWeapons::kMachineGun;
   o.Wreck();
   for (int n = 0; n < 400; ++n) {
     world.MovePass();
@@ -86,7 +88,7 @@ TEST(TrafficCar, FiresBurstsOfTwoToFourEveryThreeSeconds) {
   for (uint32_t seed = 1; seed <= 5; ++seed) {
     RaceWorld world(Quiet(seed));
     TWallSprite& o = *world.Place(26, 300, 150);
-    o.Weapon = 1;
+    o.Weapon = TrafficWeapons::kMachineGun;
     o.OwnSpeed = 0;
     TBullets& pool = world.Bullets();
     std::vector<int> triggers;
@@ -124,20 +126,20 @@ TEST(TrafficCar, WeaponsFireFromTheirMounts) {
   };
   struct Case {
     uint8_t kind;
-    int32_t weapon;
-    int32_t shotKind;
+    TrafficWeapons weapon;
+    ShotKinds shotKind;
     std::vector<Shot> shots;  // for a car at (300, 100)
   };
   // "Car5" is 44 x 70 and "Car5_Inv" the same.
   const Case cases[] = {
-      {26, 1, kShotMachineGun, {{319, 117}}},
-      {27, 1, kShotMachineGun, {{319, 147}}},
-      {26, 2, kShotShell, {{337, 100}, {301, 100}}},
-      {27, 2, kShotShell, {{339, 154}, {299, 154}}},
-      {26, 3, kShotRocket, {{320, 98}}},
-      {27, 3, kShotRocket, {{318, 152}}},
-      {26, 4, kShotRocket, {{304, 79}, {337, 79}}},
-      {27, 4, kShotRocket, {{304, 165}, {337, 165}}},
+      {26, TrafficWeapons::kMachineGun, ShotKinds::kMachineGun, {{319, 117}}},
+      {27, TrafficWeapons::kMachineGun, ShotKinds::kMachineGun, {{319, 147}}},
+      {26, TrafficWeapons::kTwinGuns, ShotKinds::kShell, {{337, 100}, {301, 100}}},
+      {27, TrafficWeapons::kTwinGuns, ShotKinds::kShell, {{339, 154}, {299, 154}}},
+      {26, TrafficWeapons::kRocket, ShotKinds::kRocket, {{320, 98}}},
+      {27, TrafficWeapons::kRocket, ShotKinds::kRocket, {{318, 152}}},
+      {26, TrafficWeapons::kTwinRockets, ShotKinds::kRocket, {{304, 79}, {337, 79}}},
+      {27, TrafficWeapons::kTwinRockets, ShotKinds::kRocket, {{304, 165}, {337, 165}}},
   };
   for (const Case& c : cases) {
     RaceWorld world(Quiet());
@@ -150,10 +152,10 @@ TEST(TrafficCar, WeaponsFireFromTheirMounts) {
     ASSERT_EQ(pool.ActiveCount(), static_cast<int>(c.shots.size()));
     for (size_t i = 0; i < c.shots.size(); ++i) {
       const int slot = static_cast<int>(i) + 1;
-      EXPECT_EQ(pool.ShotX[slot], c.shots[i].x) << int(c.kind) << " weapon " << c.weapon;
-      EXPECT_EQ(pool.ShotY[slot], c.shots[i].y) << int(c.kind) << " weapon " << c.weapon;
+      EXPECT_EQ(pool.ShotX[slot], c.shots[i].x) << int(c.kind) << " weapon " << ToInt(c.weapon);
+      EXPECT_EQ(pool.ShotY[slot], c.shots[i].y) << int(c.kind) << " weapon " << ToInt(c.weapon);
       EXPECT_EQ(pool.Kind[slot], c.shotKind);
-      EXPECT_EQ(pool.Owner[slot], 1);
+      EXPECT_EQ(pool.Owner[slot], ShotOwners::kTraffic);
       EXPECT_EQ(pool.Speed[slot], o.SameDirection ? o.OwnSpeed + 40 : o.OwnSpeed - 40);
     }
   }
@@ -185,14 +187,14 @@ TEST(TrafficCar, RammingTradesEnergyAgainstHitPoints) {
     car.ShieldMs = 10000;
     car.Speed = 10;
     TWallSprite& o = *world.Place(c.kind, car.X, car.Y - 30);
-    o.Weapon = 0;
+    o.Weapon = TrafficWeapons::kNone;
     o.OwnSpeed = 0;
     world.MovePass();
     EXPECT_EQ(o.Wrecked, c.wrecked) << c.energy;
     EXPECT_EQ(o.HitPoints, c.hitPointsLeft) << c.energy;
     EXPECT_EQ(car.Energy, c.energyLeft) << c.energy;
-    EXPECT_EQ(car.State == 1, c.destroyed) << c.energy;
-    EXPECT_EQ(car.SpeedMode == -3, c.braking) << c.energy;
+    EXPECT_EQ(car.State == CarStates::kDestroyed, c.destroyed) << c.energy;
+    EXPECT_EQ(car.SpeedMode == SpeedModes::kDownToTarget, c.braking) << c.energy;
     if (c.braking) {
       EXPECT_DOUBLE_EQ(car.TargetSpeed, 5.0) << "half the speed at contact";
     }

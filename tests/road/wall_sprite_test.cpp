@@ -101,12 +101,12 @@ TEST(WallSprite, ANewObjectTouchingAnotherIsDiscardedEdgesIncluded) {
     const int32_t wallHeight = form.MDXImageList3->Find("WallSmall").Height();
     TWallSprite& band = *world.Place(58, 167, -220 + wallHeight + c.gap);
     form.SpawnCount = 0;
-    SpawnObject(form, 13);
+    SpawnObject(form, ToInt(RoadObjectKinds::kWallSmall));
     EXPECT_EQ(UsedRoadObjectCount(form), c.kept ? 2 : 1) << c.gap;
     EXPECT_EQ(form.SpawnCount, c.kept ? 1 : 0) << "a discarded object does not count";
     EXPECT_FALSE(form.RoadObjectUsed[2] && !c.kept);
     // A finish line is never discarded.
-    SpawnObject(form, 58);
+    SpawnObject(form, ToInt(RoadObjectKinds::kFinishLine));
     EXPECT_EQ(UsedRoadObjectCount(form), c.kept ? 3 : 2);
     (void)band;
   }
@@ -130,16 +130,18 @@ TEST(WallSprite, WreckKeepsTheExplosionCentred) {
 TEST(WallSprite, ObstaclesActOnTheCarOnce) {
   struct Case {
     uint8_t kind;
-    int32_t mode;  // 0 for "either skid"
+    SpeedModes mode;  // kNone for "either skid"
     double target;
     double timerMs;
     const char* sound;
   };
   const double speed = 12;
   const Case cases[] = {
-      {8, -3, 0.75 * speed, 0, nullptr},   {9, 0, speed - 25.0 / 7.0, 700, "Water"},
-      {10, -3, 0.5 * speed, 0, nullptr},   {11, -5, 25.0 / 7.0, 5000, "Spike"},
-      {12, -5, 25.0 / 7.0, 5000, "Spike"},
+      {8, SpeedModes::kDownToTarget, 0.75 * speed, 0, nullptr},
+      {9, SpeedModes::kNone, speed - 25.0 / 7.0, 700, "Water"},
+      {10, SpeedModes::kDownToTarget, 0.5 * speed, 0, nullptr},
+      {11, SpeedModes::kSpikes, 25.0 / 7.0, 5000, "Spike"},
+      {12, SpeedModes::kSpikes, 25.0 / 7.0, 5000, "Spike"},
   };
   for (const Case& c : cases) {
     RaceWorld world(Quiet());
@@ -147,8 +149,9 @@ TEST(WallSprite, ObstaclesActOnTheCarOnce) {
     car.Speed = speed;
     TWallSprite& o = *world.Place(c.kind, car.X, car.Y + 10);
     world.MovePass();
-    if (c.mode == 0) {
-      EXPECT_TRUE(car.SpeedMode == 2 || car.SpeedMode == -2) << int(c.kind);
+    if (c.mode == SpeedModes::kNone) {
+      EXPECT_TRUE(car.SpeedMode == SpeedModes::kSkidRight || car.SpeedMode == SpeedModes::kSkidLeft)
+          << int(c.kind);
     } else {
       EXPECT_EQ(car.SpeedMode, c.mode) << int(c.kind);
     }
@@ -160,10 +163,10 @@ TEST(WallSprite, ObstaclesActOnTheCarOnce) {
     if (c.sound) {
       EXPECT_EQ(world.SoundCount(c.sound), 1);
     }
-    car.SpeedMode = 0;
+    car.SpeedMode = SpeedModes::kNone;
     car.Speed = speed;
     world.MovePass();
-    EXPECT_EQ(car.SpeedMode, 0) << "kind " << int(c.kind) << " acts once";
+    EXPECT_EQ(car.SpeedMode, SpeedModes::kNone) << "kind " << int(c.kind) << " acts once";
     EXPECT_FALSE(o.Wrecked);
   }
   // Targets are fractions of the speed at contact.
@@ -198,7 +201,7 @@ TEST(WallSprite, WallDestroysThePlayersCarAndBreaks) {
   TWallSprite& wall = *world.Place(13, car.X, car.Y + 20);
   world.MovePass();
   EXPECT_TRUE(wall.Wrecked);
-  EXPECT_EQ(car.State, 1);
+  EXPECT_EQ(car.State, CarStates::kDestroyed);
   EXPECT_EQ(world.Form().Lives, 3);
 }
 
@@ -210,7 +213,7 @@ TEST(WallSprite, TrafficCrashesWreckBoth) {
     RaceWorld world(Quiet());
     TWallSprite& car = *world.Place(26, 300, 100);
     TWallSprite& o = *world.Place(other, 310, 120);
-    car.Weapon = o.Weapon = 0;
+    car.Weapon = o.Weapon = TrafficWeapons::kNone;
     world.MovePass();
     EXPECT_TRUE(car.Wrecked) << int(other);
     EXPECT_TRUE(o.Wrecked) << int(other);
@@ -219,7 +222,7 @@ TEST(WallSprite, TrafficCrashesWreckBoth) {
   // A bonus or a crack under a traffic car stays.
   RaceWorld world(Quiet());
   TWallSprite& car = *world.Place(26, 300, 100);
-  car.Weapon = 0;
+  car.Weapon = TrafficWeapons::kNone;
   TWallSprite& bonus = *world.Place(3, 310, 120);
   world.MovePass();
   EXPECT_FALSE(car.Wrecked);

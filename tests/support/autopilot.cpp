@@ -63,7 +63,7 @@ void Autopilot::Type(const AutopilotHands& hands, uint8_t c) {
 void Autopilot::Step(TMForm& form, const AutopilotHands& hands) {
   ++frame_;
   InputStateSet held;
-  if (form.ScreenState == 1) {
+  if (form.ScreenState == ScreenStates::kRace) {
     Race(form, hands, held);
   } else {
     Menu(form, hands);
@@ -84,22 +84,23 @@ void Autopilot::Step(TMForm& form, const AutopilotHands& hands) {
 }
 
 void Autopilot::Menu(TMForm& form, const AutopilotHands& hands) {
-  if (form.WindowKind == 9 || form.WindowKind == 10) {
+  if (form.WindowKind == WindowKinds::kQuitQuestion ||
+      form.WindowKind == WindowKinds::kClearQuestion) {
     press_.No = true;
     return;
   }
   if (frame_ < quietUntil_) return;
   switch (form.ScreenState) {
-    case 0:
+    case ScreenStates::kMainMenu:
       if (form.MenuIntroPhase == 0 && !finishing_) ClickSlot(form, hands, 1);
       break;
-    case 8:
+    case ScreenStates::kCarChoice:
       ClickSlot(form, hands, 7 + car_);
       car_ = (car_ + 1) % 4;
       break;
-    case 2:
-    case 3:
-    case 4:
+    case ScreenStates::kOptions:
+    case ScreenStates::kHighScores:
+    case ScreenStates::kHelp:
       Type(hands, kCharEscape);
       quietUntil_ = frame_ + kSettleFrames;
       break;
@@ -109,25 +110,26 @@ void Autopilot::Menu(TMForm& form, const AutopilotHands& hands) {
 }
 
 void Autopilot::Race(TMForm& form, const AutopilotHands& hands, InputStateSet& held) {
-  if (form.WindowKind == 1 && lastWindow_ != 1) ++races_;
-  if (form.WindowKind == 0 && lastWindow_ == 1) PlanRace();
+  if (form.WindowKind == WindowKinds::kLevelBanner && lastWindow_ != WindowKinds::kLevelBanner)
+    ++races_;
+  if (form.WindowKind == WindowKinds::kNone && lastWindow_ == WindowKinds::kLevelBanner) PlanRace();
   switch (form.WindowKind) {
-    case 0:
+    case WindowKinds::kNone:
       break;
-    case 2:  // paused: a while, then on again
+    case WindowKinds::kPause:  // paused: a while, then on again
       if (++pausedFrames_ > 45) press_.Pause = true;
       return;
-    case 4:
+    case WindowKinds::kFinishQuestion:
       press_.Yes = true;
       return;
-    case 5:
+    case WindowKinds::kNameEntry:
       if (!typedName_) {
         for (char c : settings_.Name) Type(hands, static_cast<uint8_t>(c));
         Type(hands, kCharEnter);
         typedName_ = true;
       }
       return;
-    case 6:
+    case WindowKinds::kSendQuestion:
       typedName_ = false;
       if (settings_.SendResult) {
         press_.Yes = true;
@@ -135,8 +137,8 @@ void Autopilot::Race(TMForm& form, const AutopilotHands& hands, InputStateSet& h
         press_.No = true;
       }
       return;
-    case 9:
-    case 10:
+    case WindowKinds::kQuitQuestion:
+    case WindowKinds::kClearQuestion:
       press_.No = true;
       return;
     default:  // banners and messages run by themselves

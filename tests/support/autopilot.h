@@ -8,6 +8,7 @@
 #include <random>
 #include <string>
 
+#include "app/named_states.h"
 #include "platform/events.h"
 #include "platform/input_states.h"
 
@@ -60,7 +61,7 @@ class Autopilot {
   int64_t quietUntil_ = 0;  // no menu action before this frame (screens settle)
   int car_ = 0;
   int races_ = 0;
-  int lastWindow_ = -1;
+  WindowKinds lastWindow_ = WindowKinds::kNone;
   int lastLevel_ = -1;
   // This race's plan, in frames after its banner closed (-1: not at all).
   int64_t raceFrames_ = 0;

@@ -88,13 +88,13 @@ int CountSprites(TMForm& form) {
 
 ResultFields GameCheckpoint(TMForm& form) {
   ResultFields f;
-  f.emplace_back("screen", std::to_string(form.ScreenState));
-  f.emplace_back("window", std::to_string(form.WindowKind));
+  f.emplace_back("screen", std::to_string(ToInt(form.ScreenState)));
+  f.emplace_back("window", std::to_string(ToInt(form.WindowKind)));
   f.emplace_back("level", std::to_string(form.Level));
   f.emplace_back("score", std::to_string(form.Score));
   f.emplace_back("lives", std::to_string(form.Lives));
   f.emplace_back("time", std::to_string(form.TimeLeftMs));
-  const TMyCarSprite* car = form.ScreenState == 1 ? form.PlayerCar : nullptr;
+  const TMyCarSprite* car = form.ScreenState == ScreenStates::kRace ? form.PlayerCar : nullptr;
   f.emplace_back("carx", car ? Fixed(car->X) : std::string("-"));
   f.emplace_back("cary", car ? Fixed(car->Y) : std::string("-"));
   f.emplace_back("distance", car ? Fixed(car->Distance) : std::string("-"));

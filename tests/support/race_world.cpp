@@ -127,16 +127,16 @@ RaceWorld::RaceWorld(const Options& options)
   form_ = std::make_unique<TMForm>(platform_.platform);
   TMForm& form = *form_;
   form.Routines.PlaySound = [this](TMForm&, const std::string& name) { sounds_.push_back(name); };
-  form.Routines.OpenMessageWindow = [this](TMForm& f, int kind) {
+  form.Routines.OpenMessageWindow = [this](TMForm& f, WindowKinds kind) {
     windows_.push_back(kind);
-    f.WindowKind = static_cast<uint8_t>(kind);
+    f.WindowKind = kind;
   };
   form.Random.Seed(options.Seed);
   form.MDXImageList3 = std::make_unique<TPictureCollection>();
   FillRaceImages(*form.MDXImageList3);
   form.MDXSpriteEngine->Root().AttachSurface(&surface_);
   SetFrameRate(options.FrameRate);
-  form.ScreenState = 1;
+  form.ScreenState = ScreenStates::kRace;
 
   // Created in the order the race setup creates them, so they move in that order.
   form.PlayerCar = new TMyCarSprite(form, options.Model);
@@ -196,9 +196,9 @@ void RaceWorld::SetFrameRate(int rate) {
 void RaceWorld::StartLevel(int32_t level) {
   // The game's own level start; the world runs without the shell's windows, so the level
   // banner it opens is put away at once.
-  const uint8_t windowBefore = form_->WindowKind;
+  const WindowKinds windowBefore = form_->WindowKind;
   vontra::StartLevel(*form_, level);
-  if (!windows_.empty() && windows_.back() == kLevelBanner) windows_.pop_back();
+  if (!windows_.empty() && windows_.back() == WindowKinds::kLevelBanner) windows_.pop_back();
   form_->WindowKind = windowBefore;
 }
 
@@ -210,7 +210,7 @@ bool RaceWorld::Step(const RaceControls& controls) {
   TMForm& form = *form_;
   TMyCarSprite& car = Car();
   ++frames_;
-  if (form.WindowKind == 0) {
+  if (form.WindowKind == WindowKinds::kNone) {
     MovePass();
     if (options_.Draw) {
       surface_.Fill(0);
@@ -221,8 +221,8 @@ bool RaceWorld::Step(const RaceControls& controls) {
       StartLevel(form.Level + 1);
     }
     if (car.Y < form.FinishY && !car.Finished) {
-      car.State = 2;
-      car.SpeedMode = -3;
+      car.State = CarStates::kFinished;
+      car.SpeedMode = SpeedModes::kDownToTarget;
       car.TargetSpeed = 0;
       car.Finished = true;
       car.Firing = false;
@@ -291,8 +291,10 @@ std::string RaceWorld::CheckBookkeeping() const {
   const TBullets& pool = *form.PlayerBullets;
   for (int32_t i = 1; i <= kShotSlots; ++i) {
     if (!pool.Active[i]) continue;
-    if (pool.Kind[i] < 0 || pool.Kind[i] > 2) out << "shot " << i << " kind " << pool.Kind[i];
-    if (pool.Owner[i] > 1) out << "shot " << i << " owner " << int(pool.Owner[i]) << "; ";
+    if (ToInt(pool.Kind[i]) < 0 || ToInt(pool.Kind[i]) > 2)
+      out << "shot " << i << " kind " << ToInt(pool.Kind[i]);
+    if (ToInt(pool.Owner[i]) > 1)
+      out << "shot " << i << " owner " << int{ToInt(pool.Owner[i])} << "; ";
     if (pool.Target[i] < -1 || pool.Target[i] > kRoadObjectSlots) {
       out << "shot " << i << " target " << pool.Target[i] << "; ";
     }

@@ -81,7 +81,7 @@ class RaceWorld {
   int SoundCount(const std::string& name) const;
   void ClearSounds() { sounds_.clear(); }
   // Message windows opened (game over is 8).
-  const std::vector<int>& WindowsOpened() const { return windows_; }
+  const std::vector<WindowKinds>& WindowsOpened() const { return windows_; }
   int Frames() const { return frames_; }
   // Races finished and started anew by StepRace.
   int RacesFinished() const { return racesFinished_; }
@@ -92,7 +92,7 @@ class RaceWorld {
   std::unique_ptr<TMForm> form_;
   Surface surface_;
   std::vector<std::string> sounds_;
-  std::vector<int> windows_;
+  std::vector<WindowKinds> windows_;
   int frames_ = 0;
   int racesFinished_ = 0;
 };

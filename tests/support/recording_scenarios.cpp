@@ -20,7 +20,10 @@ void Wait(GameRecorder& rec, const std::function<bool()>& done, const char* what
 
 void WaitForMenu(GameRecorder& rec) {
   Wait(
-      rec, [&] { return rec.Form().ScreenState == 0 && rec.Form().MenuIntroPhase == 0; },
+      rec,
+      [&] {
+        return rec.Form().ScreenState == ScreenStates::kMainMenu && rec.Form().MenuIntroPhase == 0;
+      },
       "the main menu after its opening");
 }
 
@@ -113,7 +116,11 @@ void RaceWon(GameRecorder& rec) {
   Autopilot pilot({});
   TMForm& form = rec.Form();
   Pilot(
-      rec, pilot, [&] { return form.ScreenState == 1 && form.Level == 2 && form.WindowKind == 1; },
+      rec, pilot,
+      [&] {
+        return form.ScreenState == ScreenStates::kRace && form.Level == 2 &&
+               form.WindowKind == WindowKinds::kLevelBanner;
+      },
       20000, "the banner of race 2");
   rec.Hold({});
   rec.Tick(30);
@@ -130,8 +137,8 @@ void LostToClock(GameRecorder& rec) {
   Pilot(
       rec, pilot,
       [&] {
-        raced = raced || form.ScreenState == 1;
-        return raced && form.ScreenState == 0 && form.MenuIntroPhase == 0;
+        raced = raced || form.ScreenState == ScreenStates::kRace;
+        return raced && form.ScreenState == ScreenStates::kMainMenu && form.MenuIntroPhase == 0;
       },
       30000, "the menu after the game");
   rec.Hold({});
@@ -147,11 +154,15 @@ void HighScoreEntered(GameRecorder& rec) {
   Autopilot pilot(settings);
   TMForm& form = rec.Form();
   Pilot(
-      rec, pilot, [&] { return form.ScreenState == 1 && form.Score > form.HighScores[10].Score; },
+      rec, pilot,
+      [&] {
+        return form.ScreenState == ScreenStates::kRace && form.Score > form.HighScores[10].Score;
+      },
       60000, "a score for the table");
   pilot.Finish();
   Pilot(
-      rec, pilot, [&] { return form.ScreenState == 3; }, 6000, "the high-score screen");
+      rec, pilot, [&] { return form.ScreenState == ScreenStates::kHighScores; }, 6000,
+      "the high-score screen");
   rec.Hold({});
   rec.Tick(60);
 }

@@ -33,8 +33,8 @@ RoutineRecorder::RoutineRecorder(TMForm& form) {
   r.MessageWindowClick = action("MessageWindowClick");
   r.NameEntryKey = key("NameEntryKey");
   r.ExtraTextKey = key("ExtraTextKey");
-  r.OpenMessageWindow = [this](TMForm&, int kind) {
-    Calls.push_back("OpenMessageWindow(" + std::to_string(kind) + ")");
+  r.OpenMessageWindow = [this](TMForm&, WindowKinds kind) {
+    Calls.push_back("OpenMessageWindow(" + std::to_string(ToInt(kind)) + ")");
   };
   r.OpenMainMenu = [this](TMForm&, bool rebuild, int openArg) {
     Calls.push_back(std::string("OpenMainMenu(") + (rebuild ? "true" : "false") + "," +

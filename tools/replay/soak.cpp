@@ -89,9 +89,10 @@ int RunSoak(const SoakSettings& settings) {
 
   for (;;) {
     TMForm& form = game.Form();
-    const bool atMenu = form.ScreenState == 0 && form.MenuIntroPhase == 0 && form.WindowKind == 0;
+    const bool atMenu = form.ScreenState == ScreenStates::kMainMenu && form.MenuIntroPhase == 0 &&
+                        form.WindowKind == WindowKinds::kNone;
     if (atMenu && baseline < 0) baseline = CountSprites(form);
-    if (form.ScreenState == 1) {
+    if (form.ScreenState == ScreenStates::kRace) {
       if (!inGame) racesAtGameStart = pilot.Races();
       inGame = true;
       scoreOfGame = form.Score;
@@ -99,9 +100,9 @@ int RunSoak(const SoakSettings& settings) {
       inGame = false;
       gameEnded = true;
       ++games;
-      if (form.WindowKind != 0 || form.WindowFrame || form.TextCursor) {
+      if (form.WindowKind != WindowKinds::kNone || form.WindowFrame || form.TextCursor) {
         std::printf("ERROR: game %d ended with message window %d still open\n", games,
-                    form.WindowKind);
+                    ToInt(form.WindowKind));
         ++errors;
       }
     }
@@ -147,8 +148,8 @@ int RunSoak(const SoakSettings& settings) {
     }
     if (frames - lastProgressFrame > settings.StuckFrames) {
       std::printf("ERROR: no race started for %lld frames; screen %d, window %d\n",
-                  static_cast<long long>(frames - lastProgressFrame), form.ScreenState,
-                  form.WindowKind);
+                  static_cast<long long>(frames - lastProgressFrame), ToInt(form.ScreenState),
+                  ToInt(form.WindowKind));
       ++errors;
       break;
     }

@@ -49,12 +49,12 @@ int RenderRaceScenes(const std::string& data, const std::string& out) {
   s.ClickSlot(8);  // the second car
   s.RunTicks(30);
   TMForm& form = s.Form();
-  if (form.ScreenState != 1 || !form.PlayerCar) return 1;
+  if (form.ScreenState != ScreenStates::kRace || !form.PlayerCar) return 1;
   if (!s.WriteFrame(out + "/race-banner.bmp")) return 1;
-  if (!s.RunUntil([&] { return form.WindowKind == 0; }, 600)) return 1;
-  form.PlayerCar->GiveBonus(kBonusTwinGuns);
-  form.PlayerCar->GiveBonus(kBonusTurbo);
-  form.PlayerCar->GiveBonus(kBonusShield);
+  if (!s.RunUntil([&] { return form.WindowKind == WindowKinds::kNone; }, 600)) return 1;
+  form.PlayerCar->GiveBonus(BonusCodes::kTwinGuns);
+  form.PlayerCar->GiveBonus(BonusCodes::kTurbo);
+  form.PlayerCar->GiveBonus(BonusCodes::kShield);
   InputStateSet held;
   held.Up = true;
   held.Fire = true;
@@ -95,11 +95,13 @@ int RenderRaceScenes(const std::string& data, const std::string& out) {
   // Each of the race's windows over the running race, as the player meets them.
   form.Score = 4321;
   form.PlayerName = "Max";
-  for (int kind : {kPauseWindow, kTimeOverWindow, kFinishQuestion, kNameEntryWindow, kSendQuestion,
-                   kSendingWindow, kGameOverWindow}) {
+  for (WindowKinds kind :
+       {WindowKinds::kPause, WindowKinds::kTimeOver, WindowKinds::kFinishQuestion,
+        WindowKinds::kNameEntry, WindowKinds::kSendQuestion, WindowKinds::kSending,
+        WindowKinds::kGameOver}) {
     OpenMessageWindow(form, kind);
     s.RunTicks(2);
-    if (!s.WriteFrame(out + "/window-" + std::to_string(kind) + ".bmp")) return 1;
+    if (!s.WriteFrame(out + "/window-" + std::to_string(ToInt(kind)) + ".bmp")) return 1;
   }
   return 0;
 }
