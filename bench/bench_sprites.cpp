@@ -9,7 +9,7 @@
 
 #include "app/mform.h"
 #include "assets/picture_collection.h"
-#include "frontend/frame_ops.h"
+#include "frontend/front_end.h"
 #include "platform/headless/headless_platform.h"
 #include "road/scroll_background.h"
 #include "sprites/image_sprite.h"

@@ -8,7 +8,6 @@
 #include "app/race_frame.h"
 #include "assets/picture_collection.h"
 #include "assets/wave_collection.h"
-#include "frontend/high_score_table.h"
 #include "online/web_links.h"
 #include "persistence/high_score_check.h"
 #include "persistence/save_files.h"

@@ -2,13 +2,14 @@
 // The main window: owns every component and, through its state bases, the whole game state.
 // Procedures of each subsystem are free functions over it.
 #include <memory>
+#include <string_view>
 
+#include "app/front_end_state.h"
+#include "app/race_state.h"
 #include "app/shell_state.h"
 #include "audio/audio_state.h"
-#include "frontend/front_end_state.h"
-#include "frontend/screen_routines.h"
+#include "frontend/front_end.h"
 #include "platform/platform.h"
-#include "road/road_state.h"
 
 namespace vontra {
 
@@ -17,9 +18,8 @@ class TWaveCollection;
 class TDXSpriteEngine;
 class TFrameTimer;
 class TSoundMixer;
-class TextCanvas;
 
-class TMForm : public ShellState, public FrontEndState, public RoadState, public AudioState {
+class TMForm final : public ShellState, public FrontEndState, public RaceState, public AudioState {
  public:
   explicit TMForm(Platform& platform);
   ~TMForm();
@@ -38,7 +38,7 @@ class TMForm : public ShellState, public FrontEndState, public RoadState, public
   std::unique_ptr<TSoundMixer> MDXSound;
   std::unique_ptr<TDXSpriteEngine> MDXSpriteEngine;
   std::unique_ptr<TFrameTimer> MDXTimer;
-  std::unique_ptr<TextCanvas> Canvas;
+  TextCanvasPtr Canvas;
 
   // The routines the handlers call out to (the game's own unless a test replaces one).
   ShellRoutines Routines = DefaultShellRoutines();
@@ -47,6 +47,15 @@ class TMForm : public ShellState, public FrontEndState, public RoadState, public
   bool Terminated = false;
   // Set by PresentFrame; the message loop paces ticks that showed nothing.
   bool FramePresented = false;
+
+  // What the race asks of the main window.
+  TSprite* RaceRoot() override;
+  TPictureCollectionItem* FindRaceImage(std::string_view name) override;
+  TPictureCollectionItem* FindScreenImage(std::string_view name) override;
+  bool RaceOnScreen() const override;
+  void PlayRaceSound(std::string_view name) override;
+  void StopRaceSound(std::string_view name) override;
+  void LoseGame() override;
 };
 
 }  // namespace vontra

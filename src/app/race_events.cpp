@@ -11,12 +11,12 @@ constexpr int kShakeStepMs = 50;
 constexpr int kShakeOffset = 5;
 }  // namespace
 
-void StartShake(TMForm& form) {
-  form.ShakeActive = true;
-  form.ShakeCount = kShakeSteps;
-  form.ShakeTimer = 0;
-  form.ShakeDX = kShakeOffset;
-  form.ShakeDY = kShakeOffset;
+void StartShake(RaceState& race) {
+  race.ShakeActive = true;
+  race.ShakeCount = kShakeSteps;
+  race.ShakeTimer = 0;
+  race.ShakeDX = kShakeOffset;
+  race.ShakeDY = kShakeOffset;
 }
 
 void UpdateShake(TMForm& form) {

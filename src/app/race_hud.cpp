@@ -6,8 +6,7 @@
 
 #include "app/mform.h"
 #include "assets/picture_collection.h"
-#include "frontend/caption_sprite.h"
-#include "frontend/text_canvas.h"
+#include "frontend/front_end.h"
 #include "player/my_car_sprite.h"
 #include "road/spawner.h"
 

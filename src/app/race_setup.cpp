@@ -1,6 +1,5 @@
 #include "app/race_setup.h"
 
-#include <cmath>
 #include <string>
 
 #include "app/display_mode.h"
@@ -10,13 +9,12 @@
 #include "assets/picture_collection.h"
 #include "audio/music.h"
 #include "audio/sound_effects.h"
-#include "frontend/caption_sprite.h"
-#include "frontend/screen_parts.h"
-#include "frontend/screen_routines.h"
+#include "frontend/front_end.h"
 #include "player/bullets.h"
 #include "player/explosion.h"
 #include "player/my_car_sprite.h"
 #include "player/race_context.h"
+#include "player/race_sprites.h"
 #include "road/scroll_background.h"
 #include "road/spawner.h"
 
@@ -40,14 +38,6 @@ constexpr IconPlace kWeaponIcons[kHudIconCount + 1] = {{},
                                                        {"PanelEngine", 691, 417},
                                                        {"PanelShield", 746, 417}};
 
-TExplosion* NewExplosion(TMForm& form, const char* image, double x, double y, int32_t z,
-                         int32_t rate) {
-  auto* sprite = new TExplosion(form, image, x, y);
-  sprite->SetZ(z);
-  sprite->Rate = rate;
-  return sprite;
-}
-
 void CreateRaceSprites(TMForm& form) {
   form.LeftPanelSprite = NewCaption(form, "LeftPanel", 0, 0, 3);
   form.RightPanelSprite = NewCaption(form, "RightPanel", 0, 0, 3);
@@ -64,24 +54,12 @@ void CreateRaceSprites(TMForm& form) {
   form.ShownLives = -1;
   form.EnergyBarSprite = NewCaption(form, "EnergyBar", 167, 576, 3);
 
-  form.PlayerCar = new TMyCarSprite(form, static_cast<uint8_t>(form.CarChoice));
-  TMyCarSprite& car = *form.PlayerCar;
-  car.ControlsOn = true;
-  form.PlayerBullets = new TBullets(form);
-  // The flames only lend their animation clocks to the car's overlays; they stay hidden.
-  form.EngineFireSprite =
-      NewExplosion(form, "EngineFire", std::trunc(car.X), std::trunc(car.Y), 6, 50);
-  form.EngineFireSprite->X = car.CentreX - form.EngineFireSprite->Width / 2.0;
-  form.EngineFireSprite->Y = car.CentreY + 41;
-  form.GunFireSprite = NewExplosion(form, "GunFire", std::trunc(car.X), std::trunc(car.Y), 7, 55);
-  form.GunFireSprite->X = car.X;
-  form.GunFireSprite->Y = car.Y;
+  CreateCarSprites(form, static_cast<uint8_t>(form.CarChoice));
   for (int i = 1; i <= kHudIconCount; ++i) {
     const IconPlace& icon = kWeaponIcons[i];
     form.WeaponIcons[i] = NewCaption(form, icon.Image, icon.X, icon.Y, 4, false);
   }
-  form.MicroExplosion = new TExplosion(form, "ExplosionMicro", 400, 300);
-  form.BigExplosion = NewExplosion(form, "ExplosionBig", 400, 300, 6, 25);
+  CreateExplosions(form);
 }
 
 }  // namespace
@@ -121,20 +99,14 @@ void LeaveRace(TMForm& form) {
   // A game ended during the shake must not leave the next screen shifted.
   form.ShakeActive = false;
   form.ShakeDX = form.ShakeDY = 0;
-  FreeAllRoadObjects(form);
-  FreeSprite(form.PlayerCar);
-  FreeSprite(form.PlayerBullets);
-  FreeSprite(form.EngineFireSprite);
-  FreeSprite(form.GunFireSprite);
+  FreeRaceSprites(form);
   FreeSprite(form.LeftPanelSprite);
   FreeSprite(form.RightPanelSprite);
   FreeSprite(form.ProgressCarSprite);
   FreeSprite(form.NeedleSprite);
   FreeSprite(form.LivesSprite);
   FreeSprite(form.EnergyBarSprite);
-  for (int i = 1; i <= 7; ++i) FreeSprite(form.WeaponIcons[i]);
-  FreeSprite(form.MicroExplosion);
-  FreeSprite(form.BigExplosion);
+  for (int i = 1; i <= kHudIconCount; ++i) FreeSprite(form.WeaponIcons[i]);
 }
 
 }  // namespace vontra

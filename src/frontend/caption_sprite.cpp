@@ -1,4 +1,4 @@
-#include "frontend/caption_sprite.h"
+#include "frontend/front_end.h"
 
 #include "app/mform.h"
 #include "assets/picture_collection.h"

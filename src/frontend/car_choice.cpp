@@ -3,12 +3,10 @@
 #include <string>
 
 #include "app/mform.h"
-#include "frontend/caption_sprite.h"
-#include "frontend/frame_ops.h"
+#include "frontend/front_end.h"
 #include "frontend/main_menu.h"
 #include "frontend/menu_button.h"
 #include "frontend/screen_parts.h"
-#include "frontend/screen_routines.h"
 #include "frontend/widget_slots.h"
 
 namespace vontra {

@@ -1,4 +1,4 @@
-#include "frontend/frame_ops.h"
+#include "frontend/front_end.h"
 
 #include "app/mform.h"
 #include "sprites/sprite_engine.h"

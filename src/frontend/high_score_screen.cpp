@@ -3,12 +3,10 @@
 #include <string>
 
 #include "app/mform.h"
-#include "frontend/caption_sprite.h"
-#include "frontend/frame_ops.h"
+#include "frontend/front_end.h"
 #include "frontend/high_score_table.h"
 #include "frontend/menu_button.h"
 #include "frontend/screen_parts.h"
-#include "frontend/screen_routines.h"
 #include "frontend/text_canvas.h"
 #include "frontend/widget_slots.h"
 #include "online/web_links.h"

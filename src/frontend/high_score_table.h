@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "frontend/front_end_state.h"
+#include "app/front_end_state.h"
 
 namespace vontra {
 

@@ -3,7 +3,7 @@
 #include "app/frame_timer.h"
 #include "app/mform.h"
 #include "assets/picture_collection.h"
-#include "frontend/caption_sprite.h"
+#include "frontend/front_end.h"
 #include "frontend/menu_button.h"
 #include "road/scroll_background.h"
 

@@ -1,4 +1,4 @@
-#include "frontend/screen_routines.h"
+#include "frontend/front_end.h"
 
 #include "audio/music.h"
 #include "audio/sound_effects.h"

@@ -23,6 +23,14 @@ uint16_t Blend565(uint16_t dst, uint8_t r, uint8_t g, uint8_t b, unsigned a) {
 
 }  // namespace
 
+void TextCanvasDeleter::operator()(TextCanvas* canvas) const {
+  delete canvas;
+}
+
+TextCanvasPtr NewTextCanvas(IFontRasterizer& fonts) {
+  return TextCanvasPtr(new TextCanvas(fonts));
+}
+
 void TextCanvas::SelectStyle(int n) {
   if (n >= 1 && n <= kFontStyleCount) style_ = n;
 }

@@ -4,12 +4,11 @@
 #include <string>
 #include <unordered_map>
 
+#include "frontend/front_end.h"
 #include "platform/font_rasterizer.h"
 #include "platform/surface.h"
 
 namespace vontra {
-
-class TMForm;
 
 // The frame's text canvas: the selected style, and rendered strings kept for reuse, since
 // the same HUD and menu texts are drawn every frame.
@@ -44,11 +43,6 @@ class TextCanvas {
   std::unordered_map<std::string, Entry> cache_;
 };
 
-// The text operations every screen uses, over the main window's canvas and frame.
-void SelectFontStyle(TMForm& form, int n);
-int TextWidth(TMForm& form, const std::string& text);
-int TextHeight(TMForm& form, const std::string& text);
-void DrawText(TMForm& form, const std::string& text, int x, int y, bool centreX);
 void DrawTextAnchored(TMForm& form, const std::string& text, int x, int y, bool centreY,
                       bool centreX);
 

@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "frontend/front_end_state.h"
+#include "app/front_end_state.h"
 
 namespace vontra {
 

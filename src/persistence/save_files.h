@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "frontend/front_end_state.h"
+#include "app/front_end_state.h"
 
 namespace vontra {
 

@@ -5,7 +5,7 @@
 // in a fixed order; CompleteSavePair finishes or undoes a pair that a crash interrupted.
 #include <cstdint>
 
-#include "frontend/front_end_state.h"
+#include "app/front_end_state.h"
 
 namespace vontra {
 

@@ -1,6 +1,6 @@
 #include "player/bullets.h"
 
-#include "app/mform.h"
+#include "app/race_state.h"
 #include "assets/picture_collection.h"
 #include "player/my_car_sprite.h"
 #include "player/race_context.h"
@@ -24,8 +24,8 @@ int32_t ShotDamage(ShotKinds kind) {
   return kind == ShotKinds::kRocket ? 21 : 11;
 }
 
-TBullets::TBullets(TMForm& form) : TImageSprite(SpriteRoot(form)), form_(form) {
-  AssignImage(RaceImage(form, "BulletMGMy"));
+TBullets::TBullets(RaceState& race) : TImageSprite(SpriteRoot(race)), race_(race) {
+  AssignImage(RaceImage(race, "BulletMGMy"));
   X = 0;
   Y = 0;
   SetZ(5);
@@ -66,21 +66,21 @@ int32_t TBullets::ActiveCount() const {
 
 void TBullets::MoveSelf(int32_t elapsedMs) {
   TImageSprite::MoveSelf(elapsedMs);
-  TMyCarSprite* car = form_.PlayerCar;
+  TMyCarSprite* car = race_.PlayerCar;
   for (int32_t i = 1; i <= kShotSlots; ++i) {
     if (!Active[i]) continue;
     // Read per shot: a shot earlier in this loop may have destroyed the car and stopped it.
     const double carStep = car ? car->Step : 0.0;
     if (Target[i] != 0) {
-      Blast[i] += form_.FrameTimeMs / 1000.0 * kBlastRate;
+      Blast[i] += race_.FrameTimeMs / 1000.0 * kBlastRate;
       if (Blast[i] >= kBlastFrames) FreeShot(i);
     }
     if (Target[i] == 0) {
       // The shot's own speed and the road's scrolling, weighted as the game always has.
-      ShotY[i] -= Speed[i] * form_.SpeedFactor * 0.25 - carStep * form_.SpeedFactor * 0.125;
+      ShotY[i] -= Speed[i] * race_.SpeedFactor * 0.25 - carStep * race_.SpeedFactor * 0.125;
     } else if (Target[i] > 0) {
       const int32_t j = Target[i];
-      if (!form_.RoadObjectUsed[j] || form_.RoadObjects[j]->Wrecked) FreeShot(i);
+      if (!race_.RoadObjectUsed[j] || race_.RoadObjects[j]->Wrecked) FreeShot(i);
     } else if (!car || car->State == CarStates::kDestroyed) {
       FreeShot(i);
     }
@@ -95,10 +95,10 @@ void TBullets::MoveSelf(int32_t elapsedMs) {
 }
 
 void TBullets::HitPlayerCar(int32_t i) {
-  TMyCarSprite* car = form_.PlayerCar;
+  TMyCarSprite* car = race_.PlayerCar;
   if (Owner[i] != ShotOwners::kTraffic || !car || car->State != CarStates::kDriving) return;
   if (!PointInBox(ShotX[i], ShotY[i], *car)) return;
-  RacePlaySound(form_, "Bullet");
+  RacePlaySound(race_, "Bullet");
   AttachHit(i, -1, RoundHalfEven(ShotX[i] - car->X - car->Width / 2.0),
             RoundHalfEven(ShotY[i] - car->Y - car->Height / 4.0));
   car->TakeDamage(ShotDamage(Kind[i]));
@@ -106,17 +106,17 @@ void TBullets::HitPlayerCar(int32_t i) {
 
 void TBullets::HitRoadObjects(int32_t i) {
   for (int32_t j = 1; j <= kRoadObjectSlots; ++j) {
-    if (!form_.RoadObjectUsed[j]) continue;
-    TWallSprite& o = *form_.RoadObjects[j];
+    if (!race_.RoadObjectUsed[j]) continue;
+    TWallSprite& o = *race_.RoadObjects[j];
     if (o.Wrecked || !PointInBox(ShotX[i], ShotY[i], o)) continue;
     if (o.IsCar) {
       o.HitPoints -= ShotDamage(Kind[i]);
       if (o.HitPoints <= 0) {
         o.Wreck();
-        if (form_.PlayerCar) form_.PlayerCar->AddScore(static_cast<uint16_t>(o.ScoreValue));
+        if (race_.PlayerCar) race_.PlayerCar->AddScore(static_cast<uint16_t>(o.ScoreValue));
         FreeShot(i);
       } else {
-        RacePlaySound(form_, "BulletSmall");
+        RacePlaySound(race_, "BulletSmall");
         AttachHit(i, j, RoundHalfEven(ShotX[i] - o.X - o.Width / 2.0),
                   RoundHalfEven(ShotY[i] - o.Y - o.Height / 2.0));
       }
@@ -138,7 +138,7 @@ void TBullets::DrawSelf() {
     const int32_t frame = Trunc(Blast[i]);
     if (Target[i] == 0) {
       if (Kind[i] == ShotKinds::kRocket) {
-        TPictureCollectionItem* rocket = RaceImage(form_, "Rocket");
+        TPictureCollectionItem* rocket = RaceImage(race_, "Rocket");
         if (Angle[i] == 0) {
           rocket->Draw(*surface, RoundHalfEven(ShotX[i]), RoundHalfEven(ShotY[i]), 0);
         } else {
@@ -150,24 +150,24 @@ void TBullets::DrawSelf() {
       const char* name = Kind[i] == ShotKinds::kShell
                              ? "BulletG"
                              : (Owner[i] == ShotOwners::kPlayer ? "BulletMGMy" : "BulletMGMonster");
-      RaceImage(form_, name)
+      RaceImage(race_, name)
           ->Draw(*surface, RoundHalfEven(ShotX[i]), RoundHalfEven(ShotY[i]), frame);
       continue;
     }
     double tx = 0;
     double ty = 0;
     if (Target[i] < 0) {
-      if (!form_.PlayerCar) continue;
-      tx = form_.PlayerCar->X;
-      ty = form_.PlayerCar->Y;
+      if (!race_.PlayerCar) continue;
+      tx = race_.PlayerCar->X;
+      ty = race_.PlayerCar->Y;
     } else {
       // The target may have been purged since the last move; its explosion goes with it.
-      if (!form_.RoadObjectUsed[Target[i]]) continue;
-      tx = form_.RoadObjects[Target[i]]->X;
-      ty = form_.RoadObjects[Target[i]]->Y;
+      if (!race_.RoadObjectUsed[Target[i]]) continue;
+      tx = race_.RoadObjects[Target[i]]->X;
+      ty = race_.RoadObjects[Target[i]]->Y;
     }
     const char* name = Kind[i] == ShotKinds::kRocket ? "RocketExplosion" : "BulletExplosion";
-    RaceImage(form_, name)
+    RaceImage(race_, name)
         ->Draw(*surface, RoundHalfEven(tx + ShotX[i]), RoundHalfEven(ty + ShotY[i]), frame);
   }
 }

@@ -8,7 +8,7 @@
 
 namespace vontra {
 
-class TMForm;
+class RaceState;
 
 constexpr int kShotSlots = 30;
 
@@ -17,7 +17,7 @@ int32_t ShotDamage(ShotKinds kind);
 
 class TBullets : public TImageSprite {
  public:
-  explicit TBullets(TMForm& form);
+  explicit TBullets(RaceState& race);
 
   // Takes the lowest free slot; a shot with every slot in use is dropped.
   void AddShot(int32_t angle, ShotKinds kind, double x, double y, double speed, ShotOwners owner);
@@ -45,7 +45,7 @@ class TBullets : public TImageSprite {
   void HitPlayerCar(int32_t i);
   void HitRoadObjects(int32_t i);
 
-  TMForm& form_;
+  RaceState& race_;
 };
 
 }  // namespace vontra

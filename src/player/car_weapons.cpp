@@ -4,7 +4,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "app/mform.h"
+#include "app/race_state.h"
 #include "assets/picture_collection.h"
 #include "player/bullets.h"
 #include "player/explosion.h"
@@ -43,7 +43,7 @@ void TMyCarSprite::GiveBasicGun() {
 }
 
 void TMyCarSprite::GiveBonus(BonusCodes code) {
-  RacePlaySound(form_, "Bonus");
+  RacePlaySound(race_, "Bonus");
   if (code != BonusCodes::kTurbo && code != BonusCodes::kShield && code != BonusCodes::kRepair) {
     HasGun = HasTwinGuns = HasRocket = HasTwinRockets = HasMegaBomb = false;
   }
@@ -95,12 +95,12 @@ void TMyCarSprite::GiveBonus(BonusCodes code) {
 }
 
 void TMyCarSprite::LoseBonus(BonusCodes code, bool withSound) {
-  if (withSound) RacePlaySound(form_, "BonusLost");
+  if (withSound) RacePlaySound(race_, "BonusLost");
   switch (code) {
     case BonusCodes::kGun:
       HasGun = false;
       Firing = false;
-      RaceStopSound(form_, "Shot");
+      RaceStopSound(race_, "Shot");
       Ammo = 0;
       break;
     case BonusCodes::kTurbo:
@@ -119,7 +119,7 @@ void TMyCarSprite::LoseBonus(BonusCodes code, bool withSound) {
     case BonusCodes::kTwinGuns:
       HasTwinGuns = false;
       Firing = false;
-      RaceStopSound(form_, "Shot");
+      RaceStopSound(race_, "Shot");
       Ammo = 0;
       break;
     case BonusCodes::kRocket:
@@ -135,7 +135,7 @@ void TMyCarSprite::LoseBonus(BonusCodes code, bool withSound) {
     case BonusCodes::kMegaBomb:
       HasMegaBomb = false;
       Firing = false;
-      RaceStopSound(form_, "Shot");
+      RaceStopSound(race_, "Shot");
       Ammo = 0;
       break;
     default:
@@ -155,7 +155,7 @@ void TMyCarSprite::LoseAllBonuses() {
 
 void TMyCarSprite::Fire() {
   ReloadMs = ReloadTimeMs;
-  TBullets* pool = form_.PlayerBullets;
+  TBullets* pool = race_.PlayerBullets;
   const double speed = Step + 40;
   auto shoot = [&](ShotKinds kind, const TMountPoint& p) {
     if (pool) pool->AddShot(Heading, kind, p.X - 3, p.Y - 3, speed, ShotOwners::kPlayer);
@@ -166,11 +166,11 @@ void TMyCarSprite::Fire() {
     shoot(ShotKinds::kShell, MgRightMuzzle);
   }
   if (HasRocket) {
-    RacePlaySound(form_, "ShotR");
+    RacePlaySound(race_, "ShotR");
     shoot(ShotKinds::kRocket, RocketTopLaunch);
   }
   if (HasTwinRockets) {
-    RacePlaySound(form_, "ShotR");
+    RacePlaySound(race_, "ShotR");
     shoot(ShotKinds::kRocket, RocketLeftLaunch);
     shoot(ShotKinds::kRocket, RocketRightLaunch);
   }
@@ -186,8 +186,8 @@ void TMyCarSprite::Fire() {
 
 void TMyCarSprite::MegaBombBlast() {
   for (int s = 1; s <= kRoadObjectSlots; ++s) {
-    if (!form_.RoadObjectUsed[s]) continue;
-    TWallSprite* o = form_.RoadObjects[s];
+    if (!race_.RoadObjectUsed[s]) continue;
+    TWallSprite* o = race_.RoadObjects[s];
     if (!o || !o->IsCar || o->Wrecked) continue;
     AddScore(static_cast<uint16_t>(o->ScoreValue));
     o->ExplosionClass = 3;
@@ -200,12 +200,12 @@ void TMyCarSprite::ApplyFiringControls(bool fireHeld) {
     if (HasMegaBomb) MegaBombHeld = true;
     if (MegaBombCooldownMs <= 0 && State == CarStates::kDriving && !Finished && !Firing &&
         HasShootingWeapon()) {
-      if (HasGun || HasTwinGuns) RacePlaySound(form_, "Shot");
+      if (HasGun || HasTwinGuns) RacePlaySound(race_, "Shot");
       Firing = true;
     }
   } else {
     MegaBombHeld = false;
-    if (Firing) RaceStopSound(form_, "Shot");
+    if (Firing) RaceStopSound(race_, "Shot");
     Firing = false;
   }
 }
@@ -213,7 +213,7 @@ void TMyCarSprite::ApplyFiringControls(bool fireHeld) {
 void TMyCarSprite::DrawWeaponOverlays(int32_t x0, int32_t y0) {
   Surface& surface = *Engine()->DrawSurface;
   auto draw = [&](const char* name, int32_t x, int32_t frame, double px, double py, int32_t angle) {
-    TPictureCollectionItem* item = RaceImage(form_, name);
+    TPictureCollectionItem* item = RaceImage(race_, name);
     item->DrawRotated(surface, x, y0, item->Width(), item->Height(), frame, px, py, angle);
   };
   // The launchers are always drawn one step off the car's heading.
@@ -230,7 +230,7 @@ void TMyCarSprite::DrawWeaponOverlays(int32_t x0, int32_t y0) {
   }
   if (!Firing) return;
   const int32_t fx = Trunc(CentreX - 1);
-  const int32_t frame = form_.GunFireSprite ? Trunc(form_.GunFireSprite->FramePos) : 0;
+  const int32_t frame = race_.GunFireSprite ? Trunc(race_.GunFireSprite->FramePos) : 0;
   if (HasGun) draw("GunFire", fx, frame, 0.49, 0.85, Heading);
   if (HasTwinGuns) {
     draw("GunFire", fx, frame, 0.84, 0.7, Heading);

@@ -2,15 +2,15 @@
 
 #include <algorithm>
 
-#include "app/mform.h"
+#include "app/race_state.h"
 #include "assets/picture_collection.h"
 #include "player/race_context.h"
 
 namespace vontra {
 
-TExplosion::TExplosion(TMForm& form, std::string_view imageName, double x, double y)
-    : TImageSprite(SpriteRoot(form)), form_(form) {
-  TPictureCollectionItem* image = RaceImage(form, imageName);
+TExplosion::TExplosion(RaceState& race, std::string_view imageName, double x, double y)
+    : TImageSprite(SpriteRoot(race)), race_(race) {
+  TPictureCollectionItem* image = RaceImage(race, imageName);
   AssignImage(image);
   X = x;
   Y = y;
@@ -27,7 +27,7 @@ void TExplosion::MoveSelf(int32_t elapsedMs) {
   // Wrapping half a frame early keeps the rounded frame inside the picture, and makes a finished
   // cycle show as the position falling back.
   if (FramePos >= FrameCount - 0.5) FramePos = 0;
-  FrameSpeed = form_.SpeedFactor * Rate / (std::max(form_.FrameTimeMs, 1) * 100.0);
+  FrameSpeed = race_.SpeedFactor * Rate / (std::max(race_.FrameTimeMs, 1) * 100.0);
 }
 
 }  // namespace vontra

@@ -8,18 +8,18 @@
 
 namespace vontra {
 
-class TMForm;
+class RaceState;
 
 class TExplosion : public TImageSprite {
  public:
-  TExplosion(TMForm& form, std::string_view imageName, double x, double y);
+  TExplosion(RaceState& race, std::string_view imageName, double x, double y);
 
   void MoveSelf(int32_t elapsedMs) override;
 
   int32_t Rate = 0;
 
  private:
-  TMForm& form_;
+  RaceState& race_;
 };
 
 }  // namespace vontra

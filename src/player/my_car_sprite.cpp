@@ -4,8 +4,8 @@
 #include <cmath>
 #include <numbers>
 
-#include "app/mform.h"
 #include "app/race_events.h"
+#include "app/race_state.h"
 #include "assets/picture_collection.h"
 #include "player/explosion.h"
 #include "player/lanes.h"
@@ -38,10 +38,10 @@ constexpr double kRoadRight = 620.0;
 
 }  // namespace
 
-TMyCarSprite::TMyCarSprite(TMForm& form, uint8_t model)
-    : TImageSprite(SpriteRoot(form)), form_(form) {
+TMyCarSprite::TMyCarSprite(RaceState& race, uint8_t model)
+    : TImageSprite(SpriteRoot(race)), race_(race) {
   Model = model;
-  TPictureCollectionItem* image = RaceImage(form, ModelOf(model).Image);
+  TPictureCollectionItem* image = RaceImage(race, ModelOf(model).Image);
   AssignImage(image);
   FramePos = 0;
   FirstFrame = 0;
@@ -54,7 +54,7 @@ TMyCarSprite::TMyCarSprite(TMForm& form, uint8_t model)
   ModeTimerMs = 0;
   TargetSpeed = 0;
 
-  X = PickLane8(form.Random, 0);
+  X = PickLane8(race.Random, 0);
   Y = 555 - Height;
   SetZ(4);
   CentreX = X + Width / 2.0;
@@ -79,7 +79,7 @@ void TMyCarSprite::ResetDrivingConstants() {
 
 void TMyCarSprite::Accelerate() {
   if (!ControlsOn) return;
-  if (State != CarStates::kFinished && Speed < MaxSpeed) Speed += Acceleration * form_.SpeedFactor;
+  if (State != CarStates::kFinished && Speed < MaxSpeed) Speed += Acceleration * race_.SpeedFactor;
 }
 
 void TMyCarSprite::Brake() {
@@ -87,7 +87,7 @@ void TMyCarSprite::Brake() {
   if (Speed < 0.1) {
     Speed = 0;
   } else {
-    Speed -= Deceleration * form_.SpeedFactor;
+    Speed -= Deceleration * race_.SpeedFactor;
   }
 }
 
@@ -103,7 +103,7 @@ void TMyCarSprite::SteerRight() {
 
 void TMyCarSprite::SpeedUp() {
   if (!ControlsOn) return;
-  Speed += 3 * Acceleration * form_.SpeedFactor;
+  Speed += 3 * Acceleration * race_.SpeedFactor;
   if (Speed > MaxSpeed) Speed = MaxSpeed;
 }
 
@@ -112,12 +112,12 @@ void TMyCarSprite::SlowDown() {
   if (3 * Deceleration > Speed) {
     Speed = 0;
   } else {
-    Speed -= 3 * Deceleration * form_.SpeedFactor;
+    Speed -= 3 * Deceleration * race_.SpeedFactor;
   }
 }
 
 void TMyCarSprite::AddScore(uint16_t points) {
-  form_.Score += points;
+  race_.Score += points;
 }
 
 void TMyCarSprite::TakeDamage(int32_t amount) {
@@ -128,25 +128,25 @@ void TMyCarSprite::TakeDamage(int32_t amount) {
 void TMyCarSprite::DestroyCar() {
   if (State == CarStates::kDestroyed || State == CarStates::kFinished) return;
   LoseAllBonuses();
-  RaceStopSound(form_, "WallExplosion");
-  RacePlaySound(form_, "PlayerExplosion");
+  RaceStopSound(race_, "WallExplosion");
+  RacePlaySound(race_, "PlayerExplosion");
   Speed = Lateral = Step = 0;
   SpeedMode = SpeedModes::kNone;
   State = CarStates::kDestroyed;
   ControlsOn = false;
-  if (TExplosion* blast = form_.BigExplosion) {
+  if (TExplosion* blast = race_.BigExplosion) {
     blast->X = X;
     blast->Y = CentreY - blast->Height / 2.0;
     blast->Visible = true;
     blast->FramePos = 0;
   }
-  form_.LastBigExplosionPos = 0;
+  race_.LastBigExplosionPos = 0;
   Visible = false;
   DeathCycles = 2;
-  if (form_.Lives > 0) form_.Lives -= 1;
+  if (race_.Lives > 0) race_.Lives -= 1;
   Shown = false;
   Energy = 100;
-  StartShake(form_);
+  StartShake(race_);
 }
 
 void TMyCarSprite::Respawn() {
@@ -154,26 +154,26 @@ void TMyCarSprite::Respawn() {
   Energy = 100;
   Visible = true;
   ControlsOn = true;
-  X = 177 + form_.Random.Next(432 - Width);
+  X = 177 + race_.Random.Next(432 - Width);
   Heading = 0;
-  if (form_.BigExplosion) form_.BigExplosion->Visible = false;
+  if (race_.BigExplosion) race_.BigExplosion->Visible = false;
 }
 
 void TMyCarSprite::MoveSelf(int32_t elapsedMs) {
   TImageSprite::MoveSelf(elapsedMs);
   UpdateMountPoints();
 
-  TExplosion* blast = form_.BigExplosion;
+  TExplosion* blast = race_.BigExplosion;
   if (blast && blast->Visible) {
-    if (blast->FramePos < form_.LastBigExplosionPos) DeathCycles -= 1;
-    form_.LastBigExplosionPos = blast->FramePos;
+    if (blast->FramePos < race_.LastBigExplosionPos) DeathCycles -= 1;
+    race_.LastBigExplosionPos = blast->FramePos;
   }
 
   // Firing clock: one volley per ReloadTimeMs while a fire key is held.
   if (MegaBombCooldownMs > 0) {
-    MegaBombCooldownMs -= form_.FrameTimeMs;
+    MegaBombCooldownMs -= race_.FrameTimeMs;
   } else if (ReloadMs > 0) {
-    ReloadMs -= form_.FrameTimeMs;
+    ReloadMs -= race_.FrameTimeMs;
   } else {
     if (HasShootingWeapon() && Firing && State == CarStates::kDriving) Fire();
     if (HasMegaBomb && MegaBombHeld && State == CarStates::kDriving) {
@@ -186,14 +186,14 @@ void TMyCarSprite::MoveSelf(int32_t elapsedMs) {
     if (TurboMs <= 0) {
       LoseBonus(BonusCodes::kTurbo, true);
     } else {
-      TurboMs -= form_.FrameTimeMs;
+      TurboMs -= race_.FrameTimeMs;
     }
   }
   if (HasShield) {
     if (ShieldMs <= 0) {
       LoseBonus(BonusCodes::kShield, true);
     } else {
-      ShieldMs -= form_.FrameTimeMs;
+      ShieldMs -= race_.FrameTimeMs;
     }
   }
   if (!HasAnyWeapon()) GiveBonus(BonusCodes::kGun);
@@ -215,11 +215,11 @@ void TMyCarSprite::MoveSelf(int32_t elapsedMs) {
       // The second cycle of the explosion plays at the car's bottom edge.
       blast->Y = Y + (Height - blast->Height);
     } else if (DeathCycles == 0) {
-      if (form_.Lives == 0) {
+      if (race_.Lives == 0) {
         if (blast) blast->Visible = false;
         // Past zero, so that the game ends once even if the car is moved again.
         DeathCycles = -1;
-        GameOver(form_);
+        race_.LoseGame();
       } else {
         Respawn();
       }
@@ -234,13 +234,13 @@ void TMyCarSprite::MoveSelf(int32_t elapsedMs) {
 
   CentreX = X + Width / 2.0;
   CentreY = Y + Height / 2.0;
-  Step = Speed * form_.SpeedFactor;
-  X += Lateral * form_.SpeedFactor;
+  Step = Speed * race_.SpeedFactor;
+  X += Lateral * race_.SpeedFactor;
   const double s = std::sin(Heading * kAngleUnit) * Height / 3.0;
   if (X + Width >= kRoadRight - s) X = kRoadRight - s - Width;
   if (X <= kRoadLeft - s) X = kRoadLeft - s;
   Distance += Step * 0.25;
-  form_.SpawnDistance += Step;
+  race_.SpawnDistance += Step;
 
   if (SpeedMode == SpeedModes::kNone && Finished) {
     Speed = 0;
@@ -250,7 +250,7 @@ void TMyCarSprite::MoveSelf(int32_t elapsedMs) {
 
   switch (SpeedMode) {
     case SpeedModes::kSpikes:
-      ModeTimerMs -= form_.FrameTimeMs;
+      ModeTimerMs -= race_.FrameTimeMs;
       if (Speed > TargetSpeed) {
         Brake();
       } else if (ModeTimerMs <= 0) {
@@ -279,7 +279,7 @@ void TMyCarSprite::MoveSelf(int32_t elapsedMs) {
         Speed = TargetSpeed;
       }
       if (ModeTimerMs > 0) {
-        ModeTimerMs -= form_.FrameTimeMs;
+        ModeTimerMs -= race_.FrameTimeMs;
         if (SpeedMode == SpeedModes::kSkidLeft) {
           SteerLeft();
         } else {
@@ -300,12 +300,12 @@ void TMyCarSprite::DrawSelf() {
   const int32_t y0 = Trunc(CentreY);
   Image->DrawRotated(*surface, x0, y0, Width, Height, 0, 0.5, 0.5, Heading);
   if (HasTurbo) {
-    TPictureCollectionItem* overlay = RaceImage(form_, ModelOf(Model).TurboOverlay);
+    TPictureCollectionItem* overlay = RaceImage(race_, ModelOf(Model).TurboOverlay);
     overlay->DrawRotated(*surface, x0, y0, overlay->Width(), overlay->Height(), 0, 0.5, 0.0,
                          Heading);
     if (State == CarStates::kDriving && (AccelerateInput || Speed > kCarMaxSpeed)) {
-      TPictureCollectionItem* flame = RaceImage(form_, "EngineFire");
-      const int32_t frame = form_.EngineFireSprite ? Trunc(form_.EngineFireSprite->FramePos) : 0;
+      TPictureCollectionItem* flame = RaceImage(race_, "EngineFire");
+      const int32_t frame = race_.EngineFireSprite ? Trunc(race_.EngineFireSprite->FramePos) : 0;
       const int32_t fx = Trunc(CentreX - 2);
       flame->DrawRotated(*surface, fx, y0, flame->Width(), flame->Height(), frame, 0.75, 0.03,
                          Heading);
@@ -321,7 +321,7 @@ void TMyCarSprite::DrawEnergyGauge() {
   Surface* surface = Engine()->DrawSurface;
   const int32_t blocks = RoundHalfEven((100 - Energy) * 4.2 * 0.1);
   if (blocks <= 0) return;
-  TPictureCollectionItem* cell = RaceImage(form_, "EnergyBarSmall");
+  TPictureCollectionItem* cell = RaceImage(race_, "EnergyBarSmall");
   for (int32_t i = 1; i <= blocks; ++i) cell->Draw(*surface, 605 - 10 * i, 590, 0);
 }
 

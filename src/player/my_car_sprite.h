@@ -8,7 +8,7 @@
 
 namespace vontra {
 
-class TMForm;
+class RaceState;
 
 struct TMountPoint {
   double X = 0;
@@ -20,7 +20,7 @@ constexpr double kTurboMaxSpeed = 150.0 / 7.0;
 
 class TMyCarSprite : public TImageSprite {
  public:
-  TMyCarSprite(TMForm& form, uint8_t model);
+  TMyCarSprite(RaceState& race, uint8_t model);
 
   void MoveSelf(int32_t elapsedMs) override;
   void DrawSelf() override;
@@ -102,7 +102,7 @@ class TMyCarSprite : public TImageSprite {
   void DrawWeaponOverlays(int32_t x0, int32_t y0);
   void DrawEnergyGauge();
 
-  TMForm& form_;
+  RaceState& race_;
 };
 
 }  // namespace vontra

@@ -1,20 +1,16 @@
 #include "road/scroll_background.h"
 
-#include "app/mform.h"
+#include "app/race_state.h"
 #include "assets/picture_collection.h"
 #include "player/my_car_sprite.h"
 #include "sprites/sprite_engine.h"
 
 namespace vontra {
 
-namespace {}
-
-TScrollBackground::TScrollBackground(TMForm& form, std::string_view imageName)
-    : TBackgroundSprite(&form.MDXSpriteEngine->Root()), form_(form) {
+TScrollBackground::TScrollBackground(RaceState& race, std::string_view imageName)
+    : TBackgroundSprite(race.RaceRoot()), race_(race) {
   SetMapSize(1, 1);
-  const auto& list =
-      form.ScreenState == ScreenStates::kRace ? form.MDXImageList3 : form.MDXImageList;
-  SetMapImage(&list->Find(imageName));
+  SetMapImage(race.FindScreenImage(imageName));
   X = 0;
   Y = 0;
   SetZ(1);
@@ -22,8 +18,8 @@ TScrollBackground::TScrollBackground(TMForm& form, std::string_view imageName)
 }
 
 void TScrollBackground::MoveSelf(int32_t) {
-  if (form_.ScreenState != ScreenStates::kRace || Image == nullptr) return;
-  const double step = form_.PlayerCar != nullptr ? form_.PlayerCar->Step : 0.0;
+  if (!race_.RaceOnScreen() || Image == nullptr) return;
+  const double step = race_.PlayerCar != nullptr ? race_.PlayerCar->Step : 0.0;
   Y = Y + step * 1.0 * 0.5 * 0.5;
   const double h = Image->Height();
   // Equal to the height does not wrap.
@@ -35,9 +31,9 @@ void TScrollBackground::DrawSelf() {
   if (image == nullptr || Engine() == nullptr || Engine()->DrawSurface == nullptr) return;
   Surface& dest = *Engine()->DrawSurface;
   const double h = image->Height();
-  const int x = RoundHalfEven(X + form_.ShakeDX);
+  const int x = RoundHalfEven(X + race_.ShakeDX);
   for (double offset : {-h, 0.0, h}) {
-    image->Draw(dest, x, RoundHalfEven(Y + offset + form_.ShakeDY), 0);
+    image->Draw(dest, x, RoundHalfEven(Y + offset + race_.ShakeDY), 0);
   }
 }
 

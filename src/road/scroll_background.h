@@ -7,13 +7,13 @@
 
 namespace vontra {
 
-class TMForm;
+class RaceState;
 
 class TScrollBackground : public TBackgroundSprite {
  public:
   // Created under the root at depth 1; the picture comes from the race list on the race screen,
   // else from the menu list.
-  TScrollBackground(TMForm& form, std::string_view imageName);
+  TScrollBackground(RaceState& race, std::string_view imageName);
 
   // Scrolls by a quarter of the car's step, in the race only.
   void MoveSelf(int32_t elapsedMs) override;
@@ -21,7 +21,7 @@ class TScrollBackground : public TBackgroundSprite {
   void DrawSelf() override;
 
  private:
-  TMForm& form_;
+  RaceState& race_;
 };
 
 }  // namespace vontra

@@ -1,6 +1,6 @@
 #include "road/spawner.h"
 
-#include "app/mform.h"
+#include "app/race_state.h"
 #include "player/my_car_sprite.h"
 #include "road/wall_kinds.h"
 #include "road/wall_sprite.h"
@@ -44,83 +44,92 @@ uint8_t SpawnKind(int32_t index) {
   return static_cast<uint8_t>(index < kFirstTrafficIndex ? index - 1 : index + 1);
 }
 
-void ComputeSpawnWeights(TMForm& form, int32_t race) {
+void ComputeSpawnWeights(RaceState& race, int32_t raceNumber) {
   for (int32_t i = 1; i <= kSpawnIndices; ++i) {
-    form.SpawnWeights[i] = race == 1 ? SpawnBaseWeight(i) : SpawnBaseWeight(i) * SpawnFactor(i);
+    race.SpawnWeights[i] =
+        raceNumber == 1 ? SpawnBaseWeight(i) : SpawnBaseWeight(i) * SpawnFactor(i);
   }
 }
 
-void SpawnObject(TMForm& form, uint8_t kind) {
+TWallSprite* PlaceRoadObject(RaceState& race, uint8_t kind) {
   int32_t slot = 1;
-  while (slot <= kRoadObjectSlots && form.RoadObjectUsed[slot]) ++slot;
-  if (slot > kRoadObjectSlots) return;
-  form.RoadObjectUsed[slot] = true;
-  auto* object = new TWallSprite(form, kind, slot);
-  form.RoadObjects[slot] = object;
+  while (slot <= kRoadObjectSlots && race.RoadObjectUsed[slot]) ++slot;
+  if (slot > kRoadObjectSlots) return nullptr;
+  race.RoadObjectUsed[slot] = true;
+  race.RoadObjects[slot] = new TWallSprite(race, kind, slot);
+  return race.RoadObjects[slot];
+}
+
+void FreeRoadObject(RaceState& race, int32_t slot) {
+  delete race.RoadObjects[slot];
+  race.RoadObjects[slot] = nullptr;
+  race.RoadObjectUsed[slot] = false;
+}
+
+void SpawnObject(RaceState& race, uint8_t kind) {
+  TWallSprite* object = PlaceRoadObject(race, kind);
+  if (!object) return;
   if (object->Overlaps) {
-    delete object;  // frees the slot again
+    FreeRoadObject(race, object->Slot);
     return;
   }
-  form.SpawnCount += 1;
+  race.SpawnCount += 1;
 }
 
-void SpawnerTick(TMForm& form) {
-  TMyCarSprite* car = form.PlayerCar;
+void SpawnerTick(RaceState& race) {
+  TMyCarSprite* car = race.PlayerCar;
   if (!car) return;
-  GameRandom& random = form.Random;
+  GameRandom& random = race.Random;
   const double step = car->Step;
 
   // Roadside pass: about Speed / 12000 per kind and frame.
-  const double roadside = 0.2 * (1.0 / form.SpeedFactor) * (step / 600) * 0.5 * 0.5;
+  const double roadside = 0.2 * (1.0 / race.SpeedFactor) * (step / 600) * 0.5 * 0.5;
   for (uint8_t kind = 14; kind <= 23; ++kind) {
-    if (random.Chance(roadside)) SpawnObject(form, kind);
+    if (random.Chance(roadside)) SpawnObject(race, kind);
   }
 
   const double c = step / 60 * 0.5 * 0.5 * 0.5;
-  if (TrackLength(form.Level) <= car->Distance && !car->FinishSpawned) {
-    SpawnObject(form, ToInt(RoadObjectKinds::kFinishLine));
+  if (TrackLength(race.Level) <= car->Distance && !car->FinishSpawned) {
+    SpawnObject(race, ToInt(RoadObjectKinds::kFinishLine));
     car->FinishSpawned = true;
     return;
   }
   // A cycle each time the summed Step passes 100, at most two objects per cycle.
-  if (!car->FinishSpawned && form.SpawnDistance > 100) {
-    form.SpawnDistance = 0;
-    form.SpawnCount = 0;
+  if (!car->FinishSpawned && race.SpawnDistance > 100) {
+    race.SpawnDistance = 0;
+    race.SpawnCount = 0;
     for (int32_t i = 1; i < kFirstTrafficIndex; ++i) {
-      if (random.Chance(form.SpawnWeights[i] * c / 2)) SpawnObject(form, SpawnKind(i));
-      if (form.SpawnCount >= 2) break;
+      if (random.Chance(race.SpawnWeights[i] * c / 2)) SpawnObject(race, SpawnKind(i));
+      if (race.SpawnCount >= 2) break;
     }
   }
   // Traffic keeps coming until the race ends.
   for (int32_t i = kFirstTrafficIndex; i <= kSpawnIndices; ++i) {
-    if (random.Chance(form.SpawnWeights[i] * c / 3)) SpawnObject(form, SpawnKind(i));
+    if (random.Chance(race.SpawnWeights[i] * c / 3)) SpawnObject(race, SpawnKind(i));
   }
 }
 
-void PurgeRoadObjects(TMForm& form) {
+void PurgeRoadObjects(RaceState& race) {
   for (int32_t s = 1; s <= kRoadObjectSlots; ++s) {
-    if (!form.RoadObjectUsed[s]) continue;
-    TWallSprite* o = form.RoadObjects[s];
+    if (!race.RoadObjectUsed[s]) continue;
+    TWallSprite* o = race.RoadObjects[s];
     const double a = o->FramePos;
     const double n = o->FrameCount;
     const bool done = (a >= n - 1 && !o->CollisionEnabled && a > 0) || o->Y > 1000 || o->Y < -800 ||
                       o->Collected || (o->Wrecked && a >= n - 1);
-    if (done) delete o;
+    if (done) FreeRoadObject(race, s);
   }
 }
 
-void FreeAllRoadObjects(TMForm& form) {
+void FreeAllRoadObjects(RaceState& race) {
   for (int32_t s = 1; s <= kRoadObjectSlots; ++s) {
-    if (!form.RoadObjectUsed[s]) continue;
-    delete form.RoadObjects[s];
-    form.RoadObjects[s] = nullptr;
-    form.RoadObjectUsed[s] = false;
+    if (race.RoadObjectUsed[s]) FreeRoadObject(race, s);
   }
 }
 
-int32_t UsedRoadObjectCount(const TMForm& form) {
+int32_t UsedRoadObjectCount(const RaceState& race) {
   int32_t n = 0;
-  for (int32_t s = 1; s <= kRoadObjectSlots; ++s) n += form.RoadObjectUsed[s] ? 1 : 0;
+  for (int32_t s = 1; s <= kRoadObjectSlots; ++s) n += race.RoadObjectUsed[s] ? 1 : 0;
   return n;
 }
 

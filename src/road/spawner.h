@@ -6,7 +6,8 @@
 
 namespace vontra {
 
-class TMForm;
+class RaceState;
+class TWallSprite;
 
 // Road pixels from the start to the finish line of race n.
 int32_t TrackLength(int32_t race);
@@ -16,12 +17,17 @@ double SpawnFactor(int32_t index);
 // Road-object kind of spawn index i (1..56): kinds 24 and 25 are skipped.
 uint8_t SpawnKind(int32_t index);
 
-void ComputeSpawnWeights(TMForm& form, int32_t race);
-// Puts a new object of `kind` in the lowest free slot; an object touching another is discarded.
-void SpawnObject(TMForm& form, uint8_t kind);
-void SpawnerTick(TMForm& form);
-void PurgeRoadObjects(TMForm& form);
-void FreeAllRoadObjects(TMForm& form);
-int32_t UsedRoadObjectCount(const TMForm& form);
+void ComputeSpawnWeights(RaceState& race, int32_t raceNumber);
+// The road-object slots are claimed here and freed here, nowhere else: the lowest free slot gets
+// a new object of `kind` (none when all 30 are taken), and freeing deletes the object and frees
+// its slot.
+TWallSprite* PlaceRoadObject(RaceState& race, uint8_t kind);
+void FreeRoadObject(RaceState& race, int32_t slot);
+// Places a new object of `kind`; an object touching another is discarded.
+void SpawnObject(RaceState& race, uint8_t kind);
+void SpawnerTick(RaceState& race);
+void PurgeRoadObjects(RaceState& race);
+void FreeAllRoadObjects(RaceState& race);
+int32_t UsedRoadObjectCount(const RaceState& race);
 
 }  // namespace vontra

@@ -2,7 +2,7 @@
 // weapons and ramming.
 #include <string_view>
 
-#include "app/mform.h"
+#include "app/race_state.h"
 #include "assets/picture_collection.h"
 #include "player/bullets.h"
 #include "player/lanes.h"
@@ -29,7 +29,7 @@ bool IsUnarmedModel(uint8_t kind) {
 }  // namespace
 
 void TWallSprite::SetCarStartValues() {
-  GameRandom& random = form_.Random;
+  GameRandom& random = race_.Random;
   IsCar = true;
   ShotProof = false;
   X = PickLane8(random, 1);
@@ -46,12 +46,12 @@ void TWallSprite::SetCarStartValues() {
 }
 
 void TWallSprite::MoveCar() {
-  const double speedFactor = form_.SpeedFactor;
-  const double step = form_.PlayerCar ? form_.PlayerCar->Step : 0.0;
+  const double speedFactor = race_.SpeedFactor;
+  const double step = race_.PlayerCar ? race_.PlayerCar->Step : 0.0;
   X += LateralSpeed * speedFactor * 1.0;
   Y += (OwnSpeed * speedFactor + step) * 1.0 * 0.5 * 0.5;
   if (!Wrecked && LaneTimerMs == 0) {
-    const int32_t r = form_.Random.Next(150);
+    const int32_t r = race_.Random.Next(150);
     if (r == 1) {
       LateralSpeed = kLaneChangeSpeed;
       LaneTimerMs = kLaneChangeMs;
@@ -61,7 +61,7 @@ void TWallSprite::MoveCar() {
     }
   }
   if (LaneTimerMs > 0) {
-    LaneTimerMs -= form_.FrameTimeMs;
+    LaneTimerMs -= race_.FrameTimeMs;
   } else {
     LateralSpeed = 0;
     LaneTimerMs = 0;
@@ -78,14 +78,14 @@ void TWallSprite::MoveCar() {
   }
   if (Wrecked) return;
   if (BurstTimerMs > 0) {
-    BurstTimerMs -= form_.FrameTimeMs;
+    BurstTimerMs -= race_.FrameTimeMs;
   } else {
     BurstTimerMs = kBurstPeriodMs;
-    BurstShotsLeft = 2 + form_.Random.Next(3);
+    BurstShotsLeft = 2 + race_.Random.Next(3);
   }
   if (BurstShotsLeft > 0) {
     if (ShotTimerMs > 0) {
-      ShotTimerMs -= form_.FrameTimeMs;
+      ShotTimerMs -= race_.FrameTimeMs;
     } else {
       ShotTimerMs = kShotPeriodMs;
       FireWeapon();
@@ -95,7 +95,7 @@ void TWallSprite::MoveCar() {
 }
 
 void TWallSprite::FireWeapon() {
-  TBullets* pool = form_.PlayerBullets;
+  TBullets* pool = race_.PlayerBullets;
   if (!pool || Weapon == TrafficWeapons::kNone) return;
   const double w = Width;
   const double h = Height;
@@ -140,7 +140,7 @@ void TWallSprite::FireWeapon() {
 void TWallSprite::DrawCarWeapon() {
   Surface& surface = *Engine()->DrawSurface;
   auto draw = [&](std::string_view name, double x, double y) {
-    RaceImage(form_, name)->Draw(surface, RoundHalfEven(x), RoundHalfEven(y), 0);
+    RaceImage(race_, name)->Draw(surface, RoundHalfEven(x), RoundHalfEven(y), 0);
   };
   const double w = Width;
   const double h = Height;
@@ -177,7 +177,7 @@ void TWallSprite::DrawCarWeapon() {
 }
 
 void TWallSprite::Ram() {
-  TMyCarSprite& car = *form_.PlayerCar;
+  TMyCarSprite& car = *race_.PlayerCar;
   if (Wrecked || car.State != CarStates::kDriving) return;
   const int32_t e = car.Energy;
   const int32_t h = HitPoints;

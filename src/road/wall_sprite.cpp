@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/mform.h"
+#include "app/race_state.h"
 #include "assets/picture_collection.h"
 #include "player/lanes.h"
 #include "player/my_car_sprite.h"
@@ -18,8 +18,8 @@ constexpr double kRightVerge = 620;
 
 }  // namespace
 
-TWallSprite::TWallSprite(TMForm& form, uint8_t kind, int32_t slot)
-    : TImageSprite(SpriteRoot(form)), form_(form) {
+TWallSprite::TWallSprite(RaceState& race, uint8_t kind, int32_t slot)
+    : TImageSprite(SpriteRoot(race)), race_(race) {
   Slot = slot;
   Kind = kind;
   const WallKindInfo& info = WallKind(kind);
@@ -34,10 +34,10 @@ TWallSprite::TWallSprite(TMForm& form, uint8_t kind, int32_t slot)
   switch (info.Placement) {
     case WallPlacement::kLane8:
       // A traffic car picks its lane with its other start values.
-      if (info.Group != WallGroup::kCar) X = PickLane8(form.Random, info.LaneBase);
+      if (info.Group != WallGroup::kCar) X = PickLane8(race.Random, info.LaneBase);
       break;
     case WallPlacement::kLane4:
-      X = PickLane4(form.Random, info.LaneBase);
+      X = PickLane4(race.Random, info.LaneBase);
       break;
     case WallPlacement::kFixed:
       X = info.FixedX;
@@ -61,32 +61,25 @@ TWallSprite::TWallSprite(TMForm& form, uint8_t kind, int32_t slot)
   }
 }
 
-TWallSprite::~TWallSprite() {
-  if (Slot >= 1 && Slot <= kRoadObjectSlots && form_.RoadObjects[Slot] == this) {
-    form_.RoadObjects[Slot] = nullptr;
-  }
-  if (Slot >= 1 && Slot <= kRoadObjectSlots) form_.RoadObjectUsed[Slot] = false;
-}
-
 void TWallSprite::SetImageByName(std::string_view name) {
-  AssignImage(RaceImage(form_, name));
+  AssignImage(RaceImage(race_, name));
 }
 
 void TWallSprite::PlaceOnVerge() {
   bool left = Side == 2;
-  if (Side == 0) left = form_.Random.Next(2) == 0;
+  if (Side == 0) left = race_.Random.Next(2) == 0;
   if (left) {
-    X = kLeftVerge + form_.Random.Next(37 - Width);
+    X = kLeftVerge + race_.Random.Next(37 - Width);
   } else {
-    X = kRightVerge + form_.Random.Next(42 - Width);
+    X = kRightVerge + race_.Random.Next(42 - Width);
   }
 }
 
 bool TWallSprite::TouchesOtherObject() const {
   // Edges included: a shared edge or corner counts as touching.
   for (int32_t s = 1; s <= kRoadObjectSlots; ++s) {
-    if (s == Slot || !form_.RoadObjectUsed[s]) continue;
-    const TWallSprite* o = form_.RoadObjects[s];
+    if (s == Slot || !race_.RoadObjectUsed[s]) continue;
+    const TWallSprite* o = race_.RoadObjects[s];
     if (!o) continue;
     if (X <= o->X + o->Width && o->X <= X + Width && Y <= o->Y + o->Height && o->Y <= Y + Height) {
       return true;
@@ -98,13 +91,13 @@ bool TWallSprite::TouchesOtherObject() const {
 void TWallSprite::MoveSelf(int32_t elapsedMs) {
   TImageSprite::MoveSelf(elapsedMs);
   if (FramePos >= FrameCount - 0.5) FramePos = 0;
-  FrameSpeed = 1.0 * form_.SpeedFactor * AnimRate * (1.0 / std::max(form_.FrameTimeMs, 1)) / 100;
+  FrameSpeed = 1.0 * race_.SpeedFactor * AnimRate * (1.0 / std::max(race_.FrameTimeMs, 1)) / 100;
   CheckCollisions();
-  if (Kind == ToInt(RoadObjectKinds::kFinishLine)) form_.FinishY = Y;
+  if (Kind == ToInt(RoadObjectKinds::kFinishLine)) race_.FinishY = Y;
   if (IsCar) {
     MoveCar();
   } else {
-    const double step = form_.PlayerCar ? form_.PlayerCar->Step : 0.0;
+    const double step = race_.PlayerCar ? race_.PlayerCar->Step : 0.0;
     Y += step * 1.0 * 0.5 * 0.5;
   }
 }
@@ -117,8 +110,8 @@ void TWallSprite::DrawSelf() {
 }
 
 void TWallSprite::Wreck() {
-  if (form_.PlayerCar && form_.PlayerCar->State == CarStates::kDriving)
-    RacePlaySound(form_, "WallExplosion");
+  if (race_.PlayerCar && race_.PlayerCar->State == CarStates::kDriving)
+    RacePlaySound(race_, "WallExplosion");
   const int32_t w0 = Width;
   const int32_t h0 = Height;
   static constexpr const char* kExplosions[4] = {nullptr, "ExplosionSmall", "ExplosionBig",
@@ -141,7 +134,7 @@ void TWallSprite::Wreck() {
 }
 
 void TWallSprite::CollideWith(TSprite& other, bool& /*done*/) {
-  TMyCarSprite* car = form_.PlayerCar;
+  TMyCarSprite* car = race_.PlayerCar;
   if (car && &other == car) {
     if (!Wrecked && !car->Finished) ContactWithPlayer();
     return;
@@ -156,7 +149,7 @@ void TWallSprite::CollideWith(TSprite& other, bool& /*done*/) {
 }
 
 void TWallSprite::ContactWithPlayer() {
-  TMyCarSprite& car = *form_.PlayerCar;
+  TMyCarSprite& car = *race_.PlayerCar;
   const WallKindInfo& info = WallKind(Kind);
   if (info.Group == WallGroup::kBonus) {
     car.GiveBonus(info.Bonus);
@@ -174,9 +167,9 @@ void TWallSprite::ContactWithPlayer() {
       car.TargetSpeed = 0.75 * car.Speed;
       break;
     case ToInt(RoadObjectKinds::kWaterSmall):
-      RacePlaySound(form_, "Water");
+      RacePlaySound(race_, "Water");
       CollisionEnabled = false;
-      car.SpeedMode = form_.Random.Next(2) == 0 ? SpeedModes::kSkidLeft : SpeedModes::kSkidRight;
+      car.SpeedMode = race_.Random.Next(2) == 0 ? SpeedModes::kSkidLeft : SpeedModes::kSkidRight;
       car.ModeTimerMs = 700;
       car.TargetSpeed = car.Speed > 25.0 / 7.0 ? car.Speed - 25.0 / 7.0 : 0.0;
       break;
@@ -187,7 +180,7 @@ void TWallSprite::ContactWithPlayer() {
       break;
     case ToInt(RoadObjectKinds::kSpikesBig):
     case ToInt(RoadObjectKinds::kSpikesSmall):
-      RacePlaySound(form_, "Spike");
+      RacePlaySound(race_, "Spike");
       CollisionEnabled = false;
       car.SpeedMode = SpeedModes::kSpikes;
       car.TargetSpeed = 25.0 / 7.0;

@@ -9,14 +9,13 @@
 
 namespace vontra {
 
-class TMForm;
+class RaceState;
 
 class TWallSprite : public TImageSprite {
  public:
-  // Builds the object of `kind` for road-object slot `slot` (1..30).
-  TWallSprite(TMForm& form, uint8_t kind, int32_t slot);
-  // Frees its slot.
-  ~TWallSprite() override;
+  // Builds the object of `kind` for road-object slot `slot` (1..30); the spawner claims and
+  // frees the slot (PlaceRoadObject, FreeRoadObject).
+  TWallSprite(RaceState& race, uint8_t kind, int32_t slot);
 
   void CollideWith(TSprite& other, bool& done) override;
   void DrawSelf() override;
@@ -60,7 +59,7 @@ class TWallSprite : public TImageSprite {
   void DrawCarWeapon();
   void Ram();
 
-  TMForm& form_;
+  RaceState& race_;
 };
 
 }  // namespace vontra

@@ -2,7 +2,7 @@
 
 #include "app/frame_tick.h"
 #include "app/frame_timer.h"
-#include "frontend/frame_ops.h"
+#include "frontend/front_end.h"
 #include "platform/headless/headless_clock.h"
 #include "support/headless_game.h"
 

@@ -13,7 +13,7 @@
 #include "app/race_setup.h"
 #include "assets/picture_collection.h"
 #include "audio/sound_effects.h"
-#include "frontend/caption_sprite.h"
+#include "frontend/front_end.h"
 #include "frontend/high_score_table.h"
 #include "frontend/menu_button.h"
 #include "frontend/message_window.h"

@@ -6,7 +6,7 @@
 
 #include "app/form_lifecycle.h"
 #include "app/mform.h"
-#include "frontend/caption_sprite.h"
+#include "frontend/front_end.h"
 #include "frontend/high_score_table.h"
 #include "frontend/menu_button.h"
 #include "online/web_links.h"

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "assets/wave_collection.h"
-#include "frontend/caption_sprite.h"
+#include "frontend/front_end.h"
 #include "frontend/menu_button.h"
 #include "sprites/form_fixture.h"
 

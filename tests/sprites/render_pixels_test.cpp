@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "assets/archive_writer.h"
-#include "frontend/frame_ops.h"
+#include "frontend/front_end.h"
 #include "sprites/form_fixture.h"
 #include "sprites/image_sprite.h"
 

@@ -13,6 +13,7 @@
 #include "player/bullets.h"
 #include "player/explosion.h"
 #include "player/my_car_sprite.h"
+#include "player/race_sprites.h"
 #include "road/spawner.h"
 #include "road/wall_sprite.h"
 #include "sprites/sprite_engine.h"
@@ -138,42 +139,16 @@ RaceWorld::RaceWorld(const Options& options)
   SetFrameRate(options.FrameRate);
   form.ScreenState = ScreenStates::kRace;
 
-  // Created in the order the race setup creates them, so they move in that order.
-  form.PlayerCar = new TMyCarSprite(form, options.Model);
-  form.PlayerCar->ControlsOn = true;
-  form.PlayerBullets = new TBullets(form);
-  TMyCarSprite& car = *form.PlayerCar;
-  form.EngineFireSprite = new TExplosion(form, "EngineFire", std::trunc(car.X), std::trunc(car.Y));
-  form.EngineFireSprite->X = car.CentreX - form.EngineFireSprite->Width / 2.0;
-  form.EngineFireSprite->Y = car.CentreY + 41;
-  form.EngineFireSprite->Rate = 50;
-  form.EngineFireSprite->SetZ(6);
-  form.GunFireSprite = new TExplosion(form, "GunFire", std::trunc(car.X), std::trunc(car.Y));
-  form.GunFireSprite->X = car.X;
-  form.GunFireSprite->Y = car.Y;
-  form.GunFireSprite->Rate = 55;
-  form.GunFireSprite->SetZ(7);
-  form.MicroExplosion = new TExplosion(form, "ExplosionMicro", 400, 300);
-  form.BigExplosion = new TExplosion(form, "ExplosionBig", 400, 300);
-  form.BigExplosion->Rate = 25;
-  form.BigExplosion->SetZ(6);
+  // The game's own race sprites, in the game's order, without the instrument panels.
+  CreateCarSprites(form, options.Model);
+  CreateExplosions(form);
   form.Lives = options.Lives;
   form.Score = 0;
   StartLevel(options.Level);
 }
 
 RaceWorld::~RaceWorld() {
-  TMForm& form = *form_;
-  FreeAllRoadObjects(form);
-  delete form.PlayerCar;
-  delete form.PlayerBullets;
-  delete form.EngineFireSprite;
-  delete form.GunFireSprite;
-  delete form.MicroExplosion;
-  delete form.BigExplosion;
-  form.PlayerCar = nullptr;
-  form.PlayerBullets = nullptr;
-  form.EngineFireSprite = form.GunFireSprite = form.MicroExplosion = form.BigExplosion = nullptr;
+  FreeRaceSprites(*form_);
 }
 
 TMyCarSprite& RaceWorld::Car() {
@@ -256,13 +231,8 @@ bool RaceWorld::Run(int frames, const RaceControls& controls) {
 }
 
 TWallSprite* RaceWorld::Place(uint8_t kind, double x, double y) {
-  TMForm& form = *form_;
-  int32_t slot = 1;
-  while (slot <= kRoadObjectSlots && form.RoadObjectUsed[slot]) ++slot;
-  if (slot > kRoadObjectSlots) return nullptr;
-  form.RoadObjectUsed[slot] = true;
-  auto* object = new TWallSprite(form, kind, slot);
-  form.RoadObjects[slot] = object;
+  TWallSprite* object = PlaceRoadObject(*form_, kind);
+  if (!object) return nullptr;
   object->X = x;
   object->Y = y;
   return object;

@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <string>
 
-#include "frontend/front_end_state.h"
+#include "app/front_end_state.h"
 #include "persistence/high_score_check.h"
 #include "persistence/save_files.h"
 #include "persistence/save_pair.h"
