@@ -58,7 +58,11 @@ void TPictureCollection::LoadFromMemory(std::span<const uint8_t> archive) {
       for (auto& entry : ColorTable) entry = table.U32();
     } else if (SameTextAnsi(prop, "List")) {
       r.BeginCollection();
-      while (r.NextItem()) ReadItem(r, Add());
+      while (r.NextItem()) {
+        TPictureCollectionItem& item = Add();
+        ReadItem(r, item);
+        if (drawnFormOnly_) item.KeepOnlyDrawnForm();
+      }
     } else {
       throw AssetError("Property " + prop + " does not exist");
     }
