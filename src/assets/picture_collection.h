@@ -15,6 +15,7 @@
 
 namespace vontra {
 
+class FileBytes;
 class IDisplay;
 class IFiles;
 
@@ -132,6 +133,9 @@ class TPictureCollection {
   std::array<uint32_t, 256> ColorTable{};
 
  private:
+  // Reads the archive; file, when given, holds its bytes and lets go of those decoded.
+  void Load(std::span<const uint8_t> archive, FileBytes* file);
+
   IDisplay* display_;
   bool drawnFormOnly_;
   std::vector<std::unique_ptr<TPictureCollectionItem>> items_;

@@ -1,5 +1,7 @@
 #include "platform/posix/posix_files.h"
 
+#include "platform/posix/mapped_file_bytes.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -81,6 +83,10 @@ std::optional<std::vector<uint8_t>> PosixFiles::ReadAll(const std::string& path)
   close(fd);
   if (failed) return std::nullopt;
   return data;
+}
+
+std::unique_ptr<FileBytes> PosixFiles::OpenForReading(const std::string& path) {
+  return MappedFileBytes::Open(NativePath(path));
 }
 
 // The new contents reach the disk under a temporary name first, so a crash or a full disk
