@@ -5,8 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "app/archive_preload.h"
 #include "assets/archive_writer.h"
 #include "assets/picture_collection.h"
+#include "assets/wave_collection.h"
+#include "platform/posix/posix_files.h"
 
 namespace {
 
@@ -42,6 +45,19 @@ void BM_ArchiveLoad(benchmark::State& state) {
                           static_cast<int64_t>(archive.size()));
 }
 BENCHMARK(BM_ArchiveLoad)->Unit(benchmark::kMillisecond);
+
+// The start-up's share of the archives: the game's three built archives read and decoded as the
+// program does it, then prepared for the display.
+void BM_GameArchives(benchmark::State& state) {
+  PosixFiles files(VONTRA_TEST_DATA_DIR "/..");
+  for (auto _ : state) {
+    GameArchives archives = LoadGameArchives(files);
+    archives.Menu->Prepare();
+    archives.Race->Prepare();
+    benchmark::DoNotOptimize(archives.Menu->Items(0).PreparedPixels().data());
+  }
+}
+BENCHMARK(BM_GameArchives)->Unit(benchmark::kMillisecond);
 
 void BM_ImageFind(benchmark::State& state) {
   TPictureCollection list;

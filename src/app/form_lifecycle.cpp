@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "app/archive_preload.h"
 #include "app/display_mode.h"
 #include "app/frame_timer.h"
 #include "app/mform.h"
@@ -17,12 +18,16 @@
 namespace vontra {
 
 void FormCreate(TMForm& form) {
-  form.MDXImageList = std::make_unique<TPictureCollection>(&form.MDXDraw);
-  form.MDXImageList3 = std::make_unique<TPictureCollection>(&form.MDXDraw);
-  form.MDXWaveList = std::make_unique<TWaveCollection>();
-  form.MDXImageList->LoadFromFile(*form.platform.files, "Data\\Res\\Res1.dxg");
-  form.MDXImageList3->LoadFromFile(*form.platform.files, "Data\\Res\\Res3.dxg");
-  form.MDXWaveList->LoadFromFile(*form.platform.files, "Data\\Res\\Sounds.dxw");
+  FormCreate(form, LoadGameArchives(*form.platform.files));
+}
+
+void FormCreate(TMForm& form, GameArchives archives) {
+  form.MDXImageList = std::move(archives.Menu);
+  form.MDXImageList3 = std::move(archives.Race);
+  form.MDXWaveList = std::move(archives.Sounds);
+  // The pictures are prepared for the display when it is initialised below.
+  form.MDXImageList->AttachDisplay(&form.MDXDraw);
+  form.MDXImageList3->AttachDisplay(&form.MDXDraw);
   form.ScreenState = ScreenStates::kCreating;
   form.Random.Seed(form.platform.clock->RandomSeed());
   form.FrameTimeMs = 15;

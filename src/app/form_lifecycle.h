@@ -4,9 +4,12 @@
 namespace vontra {
 
 class TMForm;
+struct GameArchives;
 
 // Start-up of the main window: archives, game state, save files, display, the menu.
 void FormCreate(TMForm& form);
+// The same with the archives already loaded.
+void FormCreate(TMForm& form, GameArchives archives);
 // The window is going away: saves and hands "play.url" to the desktop.
 void FormDestroy(TMForm& form);
 // The close box: never closes directly, asks instead.

@@ -4,18 +4,26 @@
 #include <exception>
 #include <memory>
 
+#include "app/archive_preload.h"
 #include "app/form_lifecycle.h"
 #include "app/message_loop.h"
 #include "app/mform.h"
+#include "platform/posix/posix_files.h"
 #include "platform/sdl/sdl_platform.h"
 
 namespace vontra {
 
-int RunGame(Platform& platform) {
+namespace {
+
+int RunGame(Platform& platform, ArchivePreload* preload) {
   platform.window->SetCaption("Vontra");
   auto form = std::make_unique<TMForm>(platform);
   try {
-    FormCreate(*form);
+    if (preload) {
+      FormCreate(*form, preload->Take());
+    } else {
+      FormCreate(*form);
+    }
   } catch (const std::exception& e) {
     // Start-up failed (a missing or broken archive): nothing was loaded, so nothing is saved
     // over the player's files.
@@ -32,7 +40,16 @@ int RunGame(Platform& platform) {
   return 0;
 }
 
+}  // namespace
+
+int RunGame(Platform& platform) {
+  return RunGame(platform, nullptr);
+}
+
 int RunProgram() {
+  // The archives are read and decoded while SDL connects to the display and opens the window:
+  // most of start-up is one or the other.
+  ArchivePreload preload(std::make_shared<PosixFiles>());
   std::unique_ptr<Platform> platform;
   try {
     platform = MakeSdlPlatform();
@@ -40,7 +57,7 @@ int RunProgram() {
     std::fprintf(stderr, "Vontra: %s\n", e.what());
     return 1;
   }
-  return RunGame(*platform);
+  return RunGame(*platform, &preload);
 }
 
 }  // namespace vontra

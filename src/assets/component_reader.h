@@ -60,6 +60,8 @@ class ComponentReader {
   bool NextItem();
   // Skips any value, whatever its tag.
   void SkipValue();
+  // Bytes read so far from the start of the file.
+  size_t Position() const { return in_.Position(); }
 
  private:
   ValueTag ReadTag() { return static_cast<ValueTag>(in_.U8()); }

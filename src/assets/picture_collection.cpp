@@ -42,12 +42,16 @@ void ReadItem(ComponentReader& r, TPictureCollectionItem& item) {
 }  // namespace
 
 void TPictureCollection::LoadFromFile(IFiles& files, const std::string& path) {
-  auto bytes = files.ReadAll(path);
+  auto bytes = files.OpenForReading(path);
   if (!bytes) throw AssetError("Cannot open file \"" + path + "\"");
-  LoadFromMemory(*bytes);
+  Load(bytes->Bytes(), bytes.get());
 }
 
 void TPictureCollection::LoadFromMemory(std::span<const uint8_t> archive) {
+  Load(archive, nullptr);
+}
+
+void TPictureCollection::Load(std::span<const uint8_t> archive, FileBytes* file) {
   Clear();
   ComponentReader r(archive);
   r.ReadRootStart();
@@ -58,7 +62,13 @@ void TPictureCollection::LoadFromMemory(std::span<const uint8_t> archive) {
       for (auto& entry : ColorTable) entry = table.U32();
     } else if (SameTextAnsi(prop, "List")) {
       r.BeginCollection();
-      while (r.NextItem()) ReadItem(r, Add());
+      while (r.NextItem()) {
+        TPictureCollectionItem& item = Add();
+        ReadItem(r, item);
+        if (drawnFormOnly_) item.KeepOnlyDrawnForm();
+        // The item's file bytes are decoded: let them go before the next is read.
+        if (file) file->DoneBefore(r.Position());
+      }
     } else {
       throw AssetError("Property " + prop + " does not exist");
     }

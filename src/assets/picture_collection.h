@@ -15,6 +15,7 @@
 
 namespace vontra {
 
+class FileBytes;
 class IDisplay;
 class IFiles;
 
@@ -47,6 +48,9 @@ class TPictureCollectionItem {
 
   // Converts the picture to RGB565 and cuts its frames; an empty picture stays unprepared.
   void Prepare();
+  // Converts the picture to RGB565 now and lets go of the decoded pixels (Picture keeps its
+  // size), so that only the form drawn from stays in memory; preparing then only cuts frames.
+  void KeepOnlyDrawnForm();
   void Unprepare();
   bool Prepared() const { return prepared_; }
   // Pixels as prepared (RGB565, Picture.Width per row); empty while unprepared.
@@ -70,18 +74,34 @@ class TPictureCollectionItem {
   };
   FrameGrid CutFrames() const;
   bool FrameToDraw(int patternIndex, TRect& frame) const;
+  // The RGB565 pixels are all that is left of the picture.
+  bool OnlyDrawnForm() const {
+    return Picture.Pixels.empty() && !Picture.Empty() &&
+           pixels565_.size() == static_cast<size_t>(Picture.Width) * Picture.Height;
+  }
+  void Convert();
+  // Which picture rows hold the colour key, found when preparing: rows without it are drawn as
+  // plain copies. Any row may hold a key other than the one scanned for.
+  void ScanKeyRows();
+  bool RowHasKey(int64_t row, uint16_t key) const {
+    return key != scannedKey_ || rowHasKey_.empty() || rowHasKey_[static_cast<size_t>(row)] != 0;
+  }
 
   std::string name_;
   TNameIndex<TPictureCollectionItem>* index_ = nullptr;
   bool prepared_ = false;
   FrameGrid grid_;
   std::vector<uint16_t> pixels565_;
+  std::vector<uint8_t> rowHasKey_;
+  uint16_t scannedKey_ = 0;
 };
 
 class TPictureCollection {
  public:
-  // With a display, loading prepares every item at once when the display is ready.
-  explicit TPictureCollection(IDisplay* display = nullptr) : display_(display) {}
+  // With a display, loading keeps each picture only in the form it is drawn from (the decoded
+  // pixels are let go) and prepares every item at once when the display is ready.
+  explicit TPictureCollection(IDisplay* display = nullptr)
+      : display_(display), drawnFormOnly_(display != nullptr) {}
   TPictureCollection(const TPictureCollection&) = delete;
   TPictureCollection& operator=(const TPictureCollection&) = delete;
 
@@ -93,8 +113,14 @@ class TPictureCollection {
   // Prepares every item (the display has become ready); fails with
   // "TPictureCollection cannot be initialized" when the attached display is not.
   void Prepare();
-  // The display went away: every item must be prepared again before it draws.
+  // The display went away: every item must be prepared again before it draws (pictures kept
+  // only in their drawn form keep those pixels for it).
   void Unprepare();
+
+  // A list loaded before its display exists (on another thread, say): it keeps pictures only in
+  // the form they are drawn from, as a list with a display does, and gets its display later.
+  void KeepOnlyDrawnForms() { drawnFormOnly_ = true; }
+  void AttachDisplay(IDisplay* display) { display_ = display; }
 
   // The item of that name, the later one of equal names; AssetError "Image '%s' not found".
   TPictureCollectionItem& Find(std::string_view name) const;
@@ -107,7 +133,11 @@ class TPictureCollection {
   std::array<uint32_t, 256> ColorTable{};
 
  private:
+  // Reads the archive; file, when given, holds its bytes and lets go of those decoded.
+  void Load(std::span<const uint8_t> archive, FileBytes* file);
+
   IDisplay* display_;
+  bool drawnFormOnly_;
   std::vector<std::unique_ptr<TPictureCollectionItem>> items_;
   TNameIndex<TPictureCollectionItem> index_;
 };

@@ -52,23 +52,50 @@ TRect TPictureCollectionItem::PatternRect(int patternIndex) const {
   return g.Rect(patternIndex);
 }
 
+void TPictureCollectionItem::Convert() {
+  pixels565_.resize(Picture.Pixels.size());
+  pixels565_.shrink_to_fit();
+  for (size_t i = 0; i < pixels565_.size(); ++i) {
+    const uint32_t p = Picture.Pixels[i];
+    pixels565_[i] = Rgb565((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
+  }
+}
+
 void TPictureCollectionItem::Prepare() {
   if (Picture.Empty()) {
     Unprepare();
     return;
   }
-  pixels565_.resize(Picture.Pixels.size());
-  for (size_t i = 0; i < pixels565_.size(); ++i) {
-    const uint32_t p = Picture.Pixels[i];
-    pixels565_[i] = Rgb565((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
-  }
+  if (!OnlyDrawnForm()) Convert();
   grid_ = CutFrames();
+  ScanKeyRows();
   prepared_ = true;
+}
+
+void TPictureCollectionItem::ScanKeyRows() {
+  rowHasKey_.clear();
+  if (!Transparent || (TransparentColor & 0xFF000000u) != 0) return;
+  scannedKey_ = ColorRefToRgb565(TransparentColor);
+  rowHasKey_.resize(static_cast<size_t>(Picture.Height));
+  const uint16_t* row = pixels565_.data();
+  for (uint8_t& has : rowHasKey_) {
+    has = std::find(row, row + Picture.Width, scannedKey_) != row + Picture.Width;
+    row += Picture.Width;
+  }
+}
+
+void TPictureCollectionItem::KeepOnlyDrawnForm() {
+  if (Picture.Empty() || OnlyDrawnForm()) return;
+  Convert();
+  Picture.Pixels.clear();
+  Picture.Pixels.shrink_to_fit();
 }
 
 void TPictureCollectionItem::Unprepare() {
   prepared_ = false;
   grid_ = {};
+  rowHasKey_.clear();
+  if (OnlyDrawnForm()) return;
   pixels565_.clear();
   pixels565_.shrink_to_fit();
 }

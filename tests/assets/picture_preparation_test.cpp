@@ -63,6 +63,37 @@ TEST_F(Preparation, LoadPreparesAtOnceOnlyWhenTheDisplayIsReady) {
   EXPECT_TRUE(reloaded.Prepared());
 }
 
+// The game's lists keep each picture once, as RGB565, and must draw exactly what a list that
+// kept the decoded pixels draws, also after the display went away and came back.
+TEST_F(Preparation, WithADisplayOnlyTheDrawnFormIsKept) {
+  TPictureCollection kept;
+  kept.LoadFromFile(files, "Data\\Res\\Res3.dxg");
+  kept.Prepare();
+  TPictureCollection lean(&display);
+  lean.LoadFromFile(files, "Data\\Res\\Res3.dxg");
+  auto& item = lean.Find("strip");
+  EXPECT_TRUE(item.Picture.Pixels.empty());
+  EXPECT_EQ(item.Picture.Width, 20);
+  EXPECT_EQ(item.Picture.Height, 4);
+  EXPECT_FALSE(kept.Find("strip").Picture.Pixels.empty());
+
+  const auto drawn = [](const TPictureCollectionItem& from) {
+    Surface s(30, 10);
+    for (int frame = 0; frame < 4; ++frame) from.Draw(s, frame * 6, frame, frame);
+    from.DrawRotated(s, 15, 5, 10, 8, 2, 0.5, 0.5, 40);
+    return std::vector<uint16_t>(s.Pixels(), s.Pixels() + 300);
+  };
+  const std::vector<uint16_t> want = drawn(kept.Find("strip"));
+  ASSERT_NE(want, std::vector<uint16_t>(300, 0));
+  display.Initialize();
+  lean.Prepare();
+  EXPECT_EQ(drawn(item), want);
+  lean.Unprepare();
+  EXPECT_EQ(drawn(item), std::vector<uint16_t>(300, 0));
+  lean.Prepare();
+  EXPECT_EQ(drawn(item), want);
+}
+
 TEST_F(Preparation, AMissingFileNamesThePath) {
   TPictureCollection pictures;
   TWaveCollection sounds;

@@ -1,13 +1,14 @@
 #!/usr/bin/env python3
 """Performance figures of the built game set against chromium-bsu on the same X screen.
 
-Usage: performance.py BUILD_DIR [--seconds N] [--skip-race]
+Usage: performance.py BUILD_DIR [--seconds N] [--pacing-seconds N] [--skip-race]
 
 Starts its own Xvfb (its process id is needed for the server's share of the work) with
 openbox, then for each game: the time from exec to the window mapped and to its first
 non-black frame, the CPU time of the game and of the X server per second of wall time in
-the menu and while playing with keys held, and the peak resident memory (VmHWM). The race
-frame's cost comes from vontra_bench. Prints a Markdown table.
+the menu and while playing with keys held, the intervals between presented frames while
+playing (perf uprobes on the present calls, as root), and the peak resident memory (VmHWM).
+The race frame's cost and its floor come from vontra_bench. Prints a Markdown table.
 """
 
 import argparse
@@ -117,12 +118,41 @@ class FrameCounter:
                 frames += int(fields[0])
         return frames / seconds
 
+    def intervals(self, pid, seconds):
+        """Milliseconds between pid's successive presents over `seconds` (None when unknown)."""
+        if not self.ready:
+            time.sleep(seconds)
+            return None
+        with tempfile.TemporaryDirectory(prefix="vontra-frames-") as scratch:
+            data = os.path.join(scratch, "perf.data")
+            subprocess.run(["perf", "record", "-q", "-e", "vontrafps:present", "-e",
+                            "vontrafps:swap", "-p", str(pid), "-o", data, "--", "sleep",
+                            str(seconds)], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            script = subprocess.run(["perf", "script", "-i", data, "-F", "time"],
+                                    stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+        times = sorted(float(line.strip().rstrip(":")) for line in script.stdout.splitlines()
+                       if line.strip())
+        return [1000 * (b - a) for a, b in zip(times, times[1:])]
+
     @staticmethod
     def remove():
         if shutil.which("perf") is None:
             return
         subprocess.run(["perf", "probe", "-q", "-d", "vontrafps:*"], stdout=subprocess.DEVNULL,
                        stderr=subprocess.DEVNULL)
+
+
+def percentile(values, fraction):
+    """The value below which `fraction` of the sorted values lie (nearest rank)."""
+    ordered = sorted(values)
+    return ordered[min(len(ordered) - 1, max(0, int(round(fraction * len(ordered))) - 1))]
+
+
+def interval_figures(intervals):
+    """p50, p99 and max of frame intervals in ms, or None without a measurement."""
+    if not intervals:
+        return None
+    return percentile(intervals, 0.5), percentile(intervals, 0.99), max(intervals)
 
 
 def xdotool(*args):
@@ -189,7 +219,7 @@ class Game:
         return peak
 
 
-def measure_vontra(build, seconds, server_pid, frames, skip_race, renderer):
+def measure_vontra(build, seconds, server_pid, frames, skip_race, renderer, pacing_seconds):
     workdir = tempfile.mkdtemp(prefix="vontra-perf-")
     try:
         os.makedirs(os.path.join(workdir, "Data", "Save"))
@@ -211,6 +241,8 @@ def measure_vontra(build, seconds, server_pid, frames, skip_race, renderer):
             xdotool("keydown", "Up", "space")
             try:
                 figures["play_cpu"] = game.cpu_over(seconds, server_pid, frames)
+                figures["play_frames"] = interval_figures(
+                    frames.intervals(game.process.pid, pacing_seconds))
             finally:
                 xdotool("keyup", "Up", "space")
         figures["peak_mb"] = game.stop()
@@ -219,7 +251,7 @@ def measure_vontra(build, seconds, server_pid, frames, skip_race, renderer):
         shutil.rmtree(workdir, ignore_errors=True)
 
 
-def measure_chromium_bsu(command, seconds, server_pid, frames):
+def measure_chromium_bsu(command, seconds, server_pid, frames, pacing_seconds):
     home = tempfile.mkdtemp(prefix="chromium-bsu-perf-")
     try:
         env = dict(os.environ, HOME=home, SDL_AUDIODRIVER="dummy")
@@ -233,6 +265,8 @@ def measure_chromium_bsu(command, seconds, server_pid, frames):
         xdotool("keydown", "Up", "space")
         try:
             figures["play_cpu"] = game.cpu_over(seconds, server_pid, frames)
+            figures["play_frames"] = interval_figures(
+                frames.intervals(game.process.pid, pacing_seconds))
         finally:
             xdotool("keyup", "Up", "space")
         figures["peak_mb"] = game.stop()
@@ -241,28 +275,34 @@ def measure_chromium_bsu(command, seconds, server_pid, frames):
         shutil.rmtree(home, ignore_errors=True)
 
 
-def race_frame_cost(build):
+def race_frame_costs(build):
+    """CPU microseconds of BM_RaceFrame and of its floor, from the same run."""
     bench = os.path.join(build, "vontra_bench")
     if not os.access(bench, os.X_OK):
         return None
-    out = subprocess.run([bench, "--benchmark_filter=RaceFrame", "--benchmark_format=json"],
+    out = subprocess.run([bench, "--benchmark_filter=RaceFrame", "--benchmark_format=json",
+                          "--benchmark_min_time=2"],
                          stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True).stdout
     try:
         runs = json.loads(out)["benchmarks"]
     except (ValueError, KeyError):
         return None
-    if not runs:
+    costs = {}
+    for run in runs:
+        scale = {"ns": 1e-3, "us": 1.0, "ms": 1e3}[run.get("time_unit", "ns")]
+        costs[run["name"]] = run["cpu_time"] * scale
+    if "BM_RaceFrame" not in costs:
         return None
-    run = runs[0]
-    scale = {"ns": 1e-3, "us": 1.0, "ms": 1e3}[run.get("time_unit", "ns")]
-    return run["cpu_time"] * scale  # microseconds
+    return costs["BM_RaceFrame"], costs.get("BM_RaceFrameFloor")
 
 
-def table(vontra, other, frame_us, seconds):
+def table(vontra, other, frame_us, seconds, pacing_seconds):
     def pair(figures, key, form):
         value = figures.get(key)
         if value is None:
             return "n/a"
+        if key == "play_frames":
+            return form % value
         if isinstance(value, tuple):
             cpu, server, rate = value
             text = form % (100 * cpu) + " (X server " + form % (100 * server) + ")"
@@ -275,13 +315,21 @@ def table(vontra, other, frame_us, seconds):
         ("CPU in the menu, %% of one core over %g s" % (seconds / 2), "menu_cpu", "%.0f %%"),
         ("CPU while playing (Up + fire held), %% of one core over %g s" % seconds, "play_cpu",
          "%.0f %%"),
+        ("Frame interval while playing over %g s: p50 / p99 / max (ms)" % pacing_seconds,
+         "play_frames", "%.1f / %.1f / %.1f"),
         ("Peak memory, VmHWM (MB)", "peak_mb", "%.0f"),
     ]
     lines = ["| Figure | Vontra | chromium-bsu |", "|---|---|---|"]
     for label, key, form in rows:
         lines.append("| %s | %s | %s |" % (label, pair(vontra, key, form), pair(other, key, form)))
-    frame = "%.0f µs" % frame_us if frame_us is not None else "n/a"
-    lines.append("| Race frame (vontra_bench RaceFrame, CPU time) | %s | — |" % frame)
+    frame = "n/a"
+    if frame_us is not None:
+        game_us, floor_us = frame_us
+        frame = "%.0f µs" % game_us
+        if floor_us:
+            frame += " (floor %.0f µs, %.2f ×)" % (floor_us, game_us / floor_us)
+    lines.append("| Race frame (vontra_bench RaceFrame; RaceFrameFloor, CPU time) | %s | — |"
+                 % frame)
     return "\n".join(lines)
 
 
@@ -291,25 +339,28 @@ def main():
     parser.add_argument("--seconds", type=float, default=20.0, help="playing time measured")
     parser.add_argument("--skip-race", action="store_true", help="measure the menu only")
     parser.add_argument("--renderer", help="SDL render driver for the game (SDL_RENDER_DRIVER)")
+    parser.add_argument("--pacing-seconds", type=float, default=60.0,
+                        help="playing time over which frame intervals are taken")
     options = parser.parse_args()
     build = os.path.abspath(options.build)
     seconds = options.seconds
-    frame_us = race_frame_cost(build)
+    frame_us = race_frame_costs(build)
+    pacing = options.pacing_seconds
     # Debian installs games outside the usual PATH.
     other_game = shutil.which("chromium-bsu") or "/usr/games/chromium-bsu"
     screen = XScreen()
     frames = FrameCounter(os.path.join(build, "vontra"))
     try:
         vontra = measure_vontra(build, seconds, screen.server.pid, frames, options.skip_race,
-                                options.renderer)
-        other = measure_chromium_bsu(other_game, seconds, screen.server.pid, frames)
+                                options.renderer, pacing)
+        other = measure_chromium_bsu(other_game, seconds, screen.server.pid, frames, pacing)
     finally:
         frames.remove()
         screen.close()
     print("Machine: %d cores, load average %.1f; X: Xvfb + openbox"
           % (os.cpu_count(), os.getloadavg()[0]))
     print()
-    print(table(vontra, other, frame_us, seconds))
+    print(table(vontra, other, frame_us, seconds, pacing))
     return 0
 
 

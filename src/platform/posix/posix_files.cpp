@@ -1,5 +1,7 @@
 #include "platform/posix/posix_files.h"
 
+#include "platform/posix/mapped_file_bytes.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -48,20 +50,43 @@ bool PosixFiles::Exists(const std::string& path) {
 std::optional<std::vector<uint8_t>> PosixFiles::ReadAll(const std::string& path) {
   const int fd = open(NativePath(path).c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return std::nullopt;
+  // Read straight into a buffer of the file's size: archives are megabytes, and growing a
+  // buffer piece by piece would copy them several times and hold two copies at once.
+  struct stat st {};
   std::vector<uint8_t> data;
-  uint8_t buffer[65536];
-  for (;;) {
-    const ssize_t n = read(fd, buffer, sizeof buffer);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) {
-      close(fd);
-      return std::nullopt;
+  if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) data.resize(static_cast<size_t>(st.st_size));
+  size_t size = 0;
+  bool failed = false;
+  const auto readSome = [&](uint8_t* into, size_t room) -> size_t {
+    for (;;) {
+      const ssize_t n = read(fd, into, room);
+      if (n >= 0) return static_cast<size_t>(n);
+      if (errno != EINTR) {
+        failed = true;
+        return 0;
+      }
     }
+  };
+  while (size < data.size()) {
+    const size_t n = readSome(data.data() + size, data.size() - size);
     if (n == 0) break;
-    data.insert(data.end(), buffer, buffer + n);
+    size += n;
+  }
+  data.resize(size);
+  // A file that grew since it was measured is still read whole.
+  uint8_t more[65536];
+  while (!failed) {
+    const size_t n = readSome(more, sizeof more);
+    if (n == 0) break;
+    data.insert(data.end(), more, more + n);
   }
   close(fd);
+  if (failed) return std::nullopt;
   return data;
+}
+
+std::unique_ptr<FileBytes> PosixFiles::OpenForReading(const std::string& path) {
+  return MappedFileBytes::Open(NativePath(path));
 }
 
 // The new contents reach the disk under a temporary name first, so a crash or a full disk

@@ -10,6 +10,8 @@ class PosixFiles : public IFiles {
   explicit PosixFiles(std::string root = {}) : root_(std::move(root)) {}
   bool Exists(const std::string& path) override;
   std::optional<std::vector<uint8_t>> ReadAll(const std::string& path) override;
+  // Maps the file read-only; pages already read are let go as the reader moves on.
+  std::unique_ptr<FileBytes> OpenForReading(const std::string& path) override;
   bool WriteAtomic(const std::string& path, const std::vector<uint8_t>& data) override;
   bool Write(const std::string& path, const std::vector<uint8_t>& data) override;
   bool Sync(const std::string& path) override;
