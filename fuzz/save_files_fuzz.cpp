@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "frontend/front_end_state.h"
+#include "app/front_end_state.h"
 #include "frontend/high_score_table.h"
 #include "persistence/high_score_check.h"
 #include "persistence/save_files.h"
