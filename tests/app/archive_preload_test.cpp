@@ -82,7 +82,9 @@ TEST_F(Preload, AMissingOrBrokenArchiveFailsAsTheLoadAtOnceDoes) {
     }
     const std::string atOnce = Failure([&] { return LoadGameArchives(*files); });
     const std::string preloaded = Failure([&] { return ArchivePreload(files).Take(); });
-    if (!c.message.empty()) EXPECT_EQ(atOnce, c.message);
+    if (!c.message.empty()) {
+      EXPECT_EQ(atOnce, c.message);
+    }
     EXPECT_NE(atOnce, "");
     EXPECT_EQ(preloaded, atOnce);
   }
