@@ -73,8 +73,8 @@ TEST_F(PosixFilesTest, FilesOpenedForReadingHoldTheirBytesWhateverWasLetGo) {
   for (size_t i = 0; i < big.size(); ++i) big[i] = static_cast<uint8_t>(i * 7 + i / 4096);
   for (const std::vector<uint8_t>& content : {big, Bytes("tiny"), std::vector<uint8_t>{}}) {
     SCOPED_TRACE(content.size());
-    ASSERT_TRUE(files_->WriteAtomic("Data\Res\Res3.dxg", content));
-    auto file = files_->OpenForReading("Data\Res\Res3.dxg");
+    ASSERT_TRUE(files_->WriteAtomic("Data\\Res\\Res3.dxg", content));
+    auto file = files_->OpenForReading("Data\\Res\\Res3.dxg");
     ASSERT_NE(file, nullptr);
     const auto bytes = file->Bytes();
     EXPECT_EQ(std::vector<uint8_t>(bytes.begin(), bytes.end()), content);
@@ -84,8 +84,8 @@ TEST_F(PosixFilesTest, FilesOpenedForReadingHoldTheirBytesWhateverWasLetGo) {
       EXPECT_EQ(std::vector<uint8_t>(bytes.begin(), bytes.end()), content) << offset;
     }
   }
-  EXPECT_EQ(files_->OpenForReading("Data\Res\Res1.dxg"), nullptr);
-  EXPECT_EQ(files_->OpenForReading("Data\Res"), nullptr);  // a folder is not a file
+  EXPECT_EQ(files_->OpenForReading("Data\\Res\\Res1.dxg"), nullptr);
+  EXPECT_EQ(files_->OpenForReading("Data\\Res"), nullptr);  // a folder is not a file
 }
 
 TEST_F(PosixFilesTest, FailedWriteLeavesTheOldFileAndNoTemporary) {
