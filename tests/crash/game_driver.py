@@ -11,7 +11,7 @@ import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
 from play_through import SAME, TIMEOUT, Failure  # noqa: E402
-from screen_image import difference, grab  # noqa: E402
+from screen_image import difference, grab, grabs_until_rest  # noqa: E402
 
 FULL = (0, 0, 800, 600)
 INTRO_QUIET = 1.5  # seconds without a change after which the menu's intro has ended
@@ -111,18 +111,10 @@ class Game:
 
     def menu_standing(self):
         """The main menu once its intro has ended."""
-        deadline = time.monotonic() + TIMEOUT
-        last = self.grab()
-        changed_at = time.monotonic()
-        while time.monotonic() - changed_at < INTRO_QUIET:
-            if time.monotonic() > deadline or not self.alive():
-                raise Failure("the menu did not come to rest")
-            time.sleep(0.15)
-            now = self.grab()
-            if difference(now, last, FULL) > SAME / 4:
-                changed_at = time.monotonic()
-            last = now
-        return last
+        frames = grabs_until_rest(self.grab, self.alive, INTRO_QUIET, TIMEOUT)
+        if frames is None:
+            raise Failure("the menu did not come to rest")
+        return frames[-1]
 
     def wait_exit(self, seconds=TIMEOUT):
         try:

@@ -24,7 +24,7 @@ import tempfile
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from screen_image import brightness, difference, grab  # noqa: E402
+from screen_image import brightness, difference, grab, grabs_until_rest  # noqa: E402
 
 # Regions of the 800 x 600 picture (x, y, width, height).
 FULL = (0, 0, 800, 600)
@@ -302,21 +302,10 @@ def same_as(reference, rect):
 
 def menu_standing(run, label, frames=None):
     """Grabs until the menu's intro has ended; returns every grab, the standing menu last."""
-    frames = list(frames or [])
-    deadline = time.monotonic() + TIMEOUT
-    changed_at = time.monotonic()
-    # The intro runs frame by frame; on a loaded machine a frame (or a grab) can come late,
-    # so the menu counts as standing only after two equal grabs and a longer quiet spell
-    # than other screens need.
-    while True:
-        if time.monotonic() > deadline or run.process.poll() is not None:
-            raise Failure("%s: the menu did not come to rest" % label)
-        frames.append(grab(run.window))
-        if len(frames) < 2 or difference(frames[-1], frames[-2], FULL) > SAME / 4:
-            changed_at = time.monotonic()
-        elif time.monotonic() - changed_at >= INTRO_QUIET:
-            break
-        time.sleep(0.15)
+    frames = grabs_until_rest(lambda: grab(run.window), lambda: run.process.poll() is None,
+                              INTRO_QUIET, TIMEOUT, frames)
+    if frames is None:
+        raise Failure("%s: the menu did not come to rest" % label)
     run.keep(frames[-1], label)
     return frames
 

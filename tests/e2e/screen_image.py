@@ -7,6 +7,7 @@ for a human to look at.
 
 import struct
 import subprocess
+import time
 import zlib
 
 _HEADER_FIELDS = 25
@@ -103,3 +104,28 @@ def brightness(image, rect):
         return 0.0, 0.0
     mean = values / count
     return mean, max(0.0, squares / count - mean * mean) ** 0.5
+
+
+STILL = 0.25  # mean channel difference below which two grabs show the same picture
+
+
+def grabs_until_rest(take, alive, rest, timeout, frames=None):
+    """Grabs with take() until the whole picture has stood still for `rest` seconds.
+
+    Returns every grab, the resting picture last, or None when alive() turned false or the
+    picture kept changing for `timeout` seconds. A grab or a frame can come late on a loaded
+    machine, so the time runs from the last change seen, not from the first grab.
+    """
+    frames = list(frames or [])
+    deadline = time.monotonic() + timeout
+    changed_at = time.monotonic()
+    while time.monotonic() < deadline and alive():
+        frames.append(take())
+        last = frames[-1]
+        whole = (0, 0, last.width, last.height)
+        if len(frames) < 2 or difference(last, frames[-2], whole) > STILL:
+            changed_at = time.monotonic()
+        elif time.monotonic() - changed_at >= rest:
+            return frames
+        time.sleep(0.15)
+    return None

@@ -14,9 +14,8 @@ import sys
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
-from screen_image import difference, grab  # noqa: E402
+from screen_image import difference, grab, grabs_until_rest  # noqa: E402
 
-SAME = 1.0  # mean channel difference below which two pictures show the same thing
 DIFFERENT = 3.0  # and above which they differ
 REST = 1.5  # seconds without a change after which the menu's intro has ended
 TIMEOUT = 60.0  # seconds for one screen change, generous for a loaded machine
@@ -43,19 +42,11 @@ def middle(image):
 
 
 def at_rest(window, pid):
-    deadline = time.monotonic() + TIMEOUT
-    last = grab(window)
-    since = time.monotonic()
-    while time.monotonic() < deadline:
-        if not running(pid):
-            fail("the game ended in its menu")
-        time.sleep(0.15)
-        now = grab(window)
-        if difference(now, last, (0, 0, now.width, now.height)) >= SAME:
-            last, since = now, time.monotonic()
-        elif time.monotonic() - since >= REST:
-            return now
-    fail("the menu kept changing for %d s" % TIMEOUT)
+    frames = grabs_until_rest(lambda: grab(window), lambda: running(pid), REST, TIMEOUT)
+    if frames is None:
+        fail("the game ended in its menu" if not running(pid) else
+             "the menu kept changing for %d s" % TIMEOUT)
+    return frames[-1]
 
 
 def main():
