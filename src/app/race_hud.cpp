@@ -100,7 +100,7 @@ void DrawHudText(TMForm& form) {
 }
 
 void UpdateHudPanels(TMForm& form) {
-  if (TMyCarSprite* car = form.PlayerCar) {
+  if (TMyCarSprite* car = form.PlayerCar.get()) {
     ShowTimedIcon(form, HudIcons::kTurbo, car->HasTurbo, car->TurboMs, 712, 446);
     ShowTimedIcon(form, HudIcons::kShield, car->HasShield, car->ShieldMs, 765, 446);
     const std::pair<HudIcons, bool> weapons[] = {{HudIcons::kGun, car->HasGun},

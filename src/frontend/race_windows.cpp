@@ -29,8 +29,8 @@ constexpr int kCursorBlinkMs = 500;
 void MoveWreckage(TMForm& form, int lagCount) {
   if (form.BigExplosion) form.BigExplosion->MoveSelf(lagCount);
   for (int slot = 1; slot <= kRoadObjectSlots; ++slot) {
-    TWallSprite* object = form.RoadObjects[slot];
-    if (form.RoadObjectUsed[slot] && object && object->Wrecked) object->MoveSelf(lagCount);
+    TWallSprite* object = form.RoadObjects[slot].get();
+    if (object && object->Wrecked) object->MoveSelf(lagCount);
   }
 }
 
