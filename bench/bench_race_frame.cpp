@@ -137,7 +137,7 @@ class SceneCapture {
   }
 
   void Self(TSprite& sprite) {
-    if (&sprite == form_.Background) {
+    if (&sprite == form_.Background.get()) {
       const TPictureCollectionItem& road = *form_.Background->Image;
       const double h = road.Height();
       for (double offset : {-h, 0.0, h}) {

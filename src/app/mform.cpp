@@ -10,6 +10,7 @@
 #include "player/bullets.h"
 #include "player/explosion.h"
 #include "player/my_car_sprite.h"
+#include "road/scroll_background.h"
 #include "road/wall_sprite.h"
 #include "sprites/sprite_engine.h"
 

@@ -50,7 +50,7 @@ void MoveQuestionButtons(TMForm& form, int lagCount) {
 }
 
 void StepNameCursor(TMForm& form) {
-  TCaptionSprite* cursor = form.TextCursor;
+  TCaptionSprite* cursor = form.TextCursor.get();
   if (!cursor) return;
   SelectFontStyle(form, kNameStyle);
   cursor->X = kTextCentreX + TextWidth(form, form.PlayerName) / 2.0;

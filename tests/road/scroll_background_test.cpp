@@ -160,7 +160,7 @@ TEST(ScrollBackgroundAtStart, TheWindowCreatesTheMenuBackdropOnce) {
   ASSERT_NE(form.Background, nullptr);
   EXPECT_EQ(form.Background->Image, &form.MDXImageList->Find("MMBackground"));
   EXPECT_EQ(form.Background->Z(), 1);
-  EXPECT_EQ(form.MDXSpriteEngine->Root().ChildAt(0), form.Background);
+  EXPECT_EQ(form.MDXSpriteEngine->Root().ChildAt(0), form.Background.get());
 }
 
 }  // namespace

@@ -41,7 +41,7 @@ void Autopilot::PlanRace() {
 }
 
 void Autopilot::ClickSlot(TMForm& form, const AutopilotHands& hands, int slot) {
-  const TMenuButton* button = form.WidgetSlots[slot];
+  const TMenuButton* button = form.WidgetSlots[slot].get();
   if (!button) return;
   PlatformEvent e;
   e.X = static_cast<int>(button->X) + button->Width / 2;
