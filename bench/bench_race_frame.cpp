@@ -54,10 +54,9 @@ class BusyRace {
     TMForm& form = Form();
     static constexpr uint8_t kKinds[] = {26, 27, 30, 13, 4, 10, 33, 20, 36, 8};
     for (int slot = 1, n = 0; slot <= kRoadObjectSlots; ++slot, ++n) {
-      if (form.RoadObjectUsed[slot]) continue;
-      form.RoadObjectUsed[slot] = true;
-      auto* object = new TWallSprite(form, kKinds[n % 10], slot);
-      form.RoadObjects[slot] = object;
+      if (form.RoadObjects[slot]) continue;
+      // The lowest free slot, which is this one: every slot below it is filled.
+      TWallSprite* object = PlaceRoadObject(form, kKinds[n % 10]);
       object->X = 175 + (n % 5) * 88;
       object->Y = -200 + ((n / 5) % 6) * 110;
     }
@@ -138,16 +137,16 @@ class SceneCapture {
   }
 
   void Self(TSprite& sprite) {
-    if (&sprite == form_.Background) {
+    if (&sprite == form_.Background.get()) {
       const TPictureCollectionItem& road = *form_.Background->Image;
       const double h = road.Height();
       for (double offset : {-h, 0.0, h}) {
         Blit(road, RoundHalfEven(sprite.X + form_.ShakeDX),
              RoundHalfEven(sprite.Y + offset + form_.ShakeDY), 0);
       }
-    } else if (&sprite == form_.PlayerCar) {
+    } else if (&sprite == form_.PlayerCar.get()) {
       Car(*form_.PlayerCar);
-    } else if (&sprite == form_.PlayerBullets) {
+    } else if (&sprite == form_.PlayerBullets.get()) {
       Shots(*form_.PlayerBullets);
     } else if (auto* wall = dynamic_cast<TWallSprite*>(&sprite)) {
       if (wall->Image)
@@ -222,7 +221,7 @@ class SceneCapture {
       const double x = pool.ShotX[i], y = pool.ShotY[i];
       if (pool.Target[i] != 0) {
         const int target = pool.Target[i];
-        if (target > 0 && !form_.RoadObjectUsed[target]) continue;
+        if (target > 0 && !form_.RoadObjects[target]) continue;
         const TSprite& on =
             target < 0 ? static_cast<const TSprite&>(*form_.PlayerCar) : *form_.RoadObjects[target];
         Blit(Race(pool.Kind[i] == ShotKinds::kRocket ? "RocketExplosion" : "BulletExplosion"),

@@ -63,6 +63,7 @@ struct RaceScene {
   TMForm form{headless.platform};
   TPictureCollectionItem* road = nullptr;
   TPictureCollectionItem* car = nullptr;
+  std::vector<std::unique_ptr<TImageSprite>> sprites;
 
   RaceScene() {
     form.MDXImageList = std::make_unique<TPictureCollection>();
@@ -71,11 +72,12 @@ struct RaceScene {
     car = &AddPicture(*form.MDXImageList3, "Car", kSpriteWidth, kSpriteHeight, kFrames, true);
     headless.display->Initialize();
     form.ScreenState = ScreenStates::kRace;
-    form.Background = new TScrollBackground(form, "Land");
+    form.Background = std::make_unique<TScrollBackground>(form, "Land");
     form.Background->X = kRoadX;
     form.Background->Y = kRoadY;
     for (int i = 0; i < kSprites; ++i) {
-      auto* s = new TImageSprite(&form.MDXSpriteEngine->Root());
+      TImageSprite* s =
+          sprites.emplace_back(std::make_unique<TImageSprite>(&form.MDXSpriteEngine->Root())).get();
       s->AssignImage(car);
       s->FrameCount = kFrames;
       s->LoopFrames = true;

@@ -37,7 +37,8 @@ void FormCreate(TMForm& form, GameArchives archives) {
   form.PausePressed = form.PauseHeld = false;
   form.EscapePressed = form.EscapeHeld = false;
   // The one background sprite: it lives as long as the window; screens only re-image it.
-  if (form.MDXImageList) form.Background = new TScrollBackground(form, "MMBackground");
+  if (form.MDXImageList)
+    form.Background = std::make_unique<TScrollBackground>(form, "MMBackground");
   if (form.Routines.OpenMainMenu) form.Routines.OpenMainMenu(form, true, 0);
 }
 

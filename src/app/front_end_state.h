@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 #include <string>
 
 namespace vontra {
@@ -16,9 +17,16 @@ struct THighScore {
 };
 
 // The front end's share of the game state: button slots, menu screens, options, the
-// high-score table and name entry. Strings are Windows-1251.
+// high-score table and name entry. Strings are Windows-1251. The buttons and pictures are owned
+// here; the screen that made one frees it (FreeButtons, FreeSprite), the rest go with the state.
 struct FrontEndState {
-  TMenuButton* WidgetSlots[13] = {};  // 1..12
+  // Out of line, where the sprites' types are complete.
+  FrontEndState();
+  ~FrontEndState();
+  FrontEndState(FrontEndState&&) noexcept;
+  FrontEndState& operator=(FrontEndState&&) noexcept;
+
+  std::unique_ptr<TMenuButton> WidgetSlots[13];  // 1..12
   int32_t SelectedWidget = 0;
   int32_t FirstSelectable = 0;
   int32_t LastSelectable = 0;
@@ -29,21 +37,21 @@ struct FrontEndState {
   int32_t MouseX = 0;
   int32_t MouseY = 0;
 
-  TCaptionSprite* ScreenCaption = nullptr;
-  TCaptionSprite* UpPanel = nullptr;
-  TCaptionSprite* DownPanel = nullptr;
+  std::unique_ptr<TCaptionSprite> ScreenCaption;
+  std::unique_ptr<TCaptionSprite> UpPanel;
+  std::unique_ptr<TCaptionSprite> DownPanel;
   int32_t MenuIntroPhase = 0;
   int32_t MenuEntryMode = 0;
   int32_t HelpPage = 0;
 
   // The open sub-screen's own pictures (only one sub-screen is open at a time).
-  TCaptionSprite* SubScreenBackground = nullptr;
-  TCaptionSprite* HelpIcons[8] = {};
-  TCaptionSprite* CreditsPicture = nullptr;
-  TCaptionSprite* OptionLabels[4] = {};
+  std::unique_ptr<TCaptionSprite> SubScreenBackground;
+  std::unique_ptr<TCaptionSprite> HelpIcons[8];
+  std::unique_ptr<TCaptionSprite> CreditsPicture;
+  std::unique_ptr<TCaptionSprite> OptionLabels[4];
 
   // The open message window's frame, and the screen's buttons kept while a question is open.
-  TCaptionSprite* WindowFrame = nullptr;
+  std::unique_ptr<TCaptionSprite> WindowFrame;
   int32_t SavedSelectedWidget = 0;
   int32_t SavedFirstSelectable = 0;
   int32_t SavedLastSelectable = 0;
@@ -57,7 +65,7 @@ struct FrontEndState {
   THighScore HighScores[12];  // 1..10, 11 is the scratch row for a new entry
   std::string HighScoreCheck;
   std::string PlayerName;
-  TCaptionSprite* TextCursor = nullptr;
+  std::unique_ptr<TCaptionSprite> TextCursor;
   int32_t CursorBlinkTimer = 0;
 };
 

@@ -7,6 +7,11 @@
 #include "assets/wave_collection.h"
 #include "audio/sound_effects.h"
 #include "audio/sound_mixer.h"
+#include "player/bullets.h"
+#include "player/explosion.h"
+#include "player/my_car_sprite.h"
+#include "road/scroll_background.h"
+#include "road/wall_sprite.h"
 #include "sprites/sprite_engine.h"
 
 namespace vontra {

@@ -33,7 +33,7 @@ void UpdateShake(TMForm& form) {
     form.ShakeDY = 0;
   }
   for (TSprite* sprite : form.MDXSpriteEngine->Root().Children()) {
-    if (sprite == form.Background) continue;
+    if (sprite == form.Background.get()) continue;
     sprite->X += form.ShakeDX;
     sprite->Y += form.ShakeDY;
   }

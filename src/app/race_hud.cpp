@@ -26,7 +26,7 @@ void DrawShifted(TMForm& form, const std::string& text, int x, int y, bool centr
 
 // An icon shows while its weapon or bonus is carried; a timed bonus also shows its seconds.
 void ShowTimedIcon(TMForm& form, HudIcons icon, bool has, int32_t ms, int x, int y) {
-  if (TCaptionSprite* sprite = form.WeaponIcons[ToInt(icon)]) sprite->Visible = has;
+  if (TCaptionSprite* sprite = form.WeaponIcons[ToInt(icon)].get()) sprite->Visible = has;
   if (has) {
     SelectFontStyle(form, 6);
     DrawShifted(form, std::to_string(ms / 1000), x, y, false);
@@ -69,7 +69,7 @@ void DrawNeedle(TMForm& form) {
     form.NeedleTimer = kJitterStepMs;
     form.NeedleJitter = form.NeedleJitter <= 0 ? form.NeedleJitter + 1 : -1;
   }
-  TCaptionSprite* needle = form.NeedleSprite;
+  TCaptionSprite* needle = form.NeedleSprite.get();
   if (!needle || !needle->Image || !form.MDXDraw.CanDraw()) return;
   const double speed = form.PlayerCar ? form.PlayerCar->Speed : 0.0;
   needle->Image->DrawRotated(form.MDXDraw.DrawSurface(), kNeedleX - form.ShakeDX,
@@ -100,7 +100,7 @@ void DrawHudText(TMForm& form) {
 }
 
 void UpdateHudPanels(TMForm& form) {
-  if (TMyCarSprite* car = form.PlayerCar) {
+  if (TMyCarSprite* car = form.PlayerCar.get()) {
     ShowTimedIcon(form, HudIcons::kTurbo, car->HasTurbo, car->TurboMs, 712, 446);
     ShowTimedIcon(form, HudIcons::kShield, car->HasShield, car->ShieldMs, 765, 446);
     const std::pair<HudIcons, bool> weapons[] = {{HudIcons::kGun, car->HasGun},
@@ -109,7 +109,7 @@ void UpdateHudPanels(TMForm& form) {
                                                  {HudIcons::kTwinRockets, car->HasTwinRockets},
                                                  {HudIcons::kMegaBomb, car->HasMegaBomb}};
     for (const auto& [icon, has] : weapons) {
-      if (TCaptionSprite* sprite = form.WeaponIcons[ToInt(icon)]) sprite->Visible = has;
+      if (TCaptionSprite* sprite = form.WeaponIcons[ToInt(icon)].get()) sprite->Visible = has;
     }
   }
   if (form.Lives != form.ShownLives && form.LivesSprite) {
@@ -119,7 +119,7 @@ void UpdateHudPanels(TMForm& form) {
 }
 
 void UpdateProgressCar(TMForm& form) {
-  TCaptionSprite* marker = form.ProgressCarSprite;
+  TCaptionSprite* marker = form.ProgressCarSprite.get();
   if (!marker || !form.PlayerCar || marker->Y <= kProgressEndY) return;
   marker->Y = kProgressStartY - form.PlayerCar->Distance * (kProgressStartY - kProgressEndY) /
                                     TrackLength(form.Level);

@@ -79,7 +79,8 @@ void StartRace(TMForm& form) {
     form.Background->X = 124;
   }
   CreateRaceSprites(form);
-  for (int slot = 1; slot <= kRoadObjectSlots; ++slot) form.RoadObjectUsed[slot] = false;
+  // Normally a no-op: LeaveRace has emptied the slots.
+  FreeAllRoadObjects(form);
   EnableFrameTimer(form, true);
   DrawNeedle(form);
   form.Score = 0;

@@ -5,6 +5,7 @@
 // things a race needs from outside (the sprite tree, pictures, sounds, the end of the game) it
 // asks through the hooks below, which the main window answers.
 #include <cstdint>
+#include <memory>
 #include <string_view>
 
 #include "app/game_random.h"
@@ -47,8 +48,10 @@ class RaceState : public RoadState {
   int32_t TimeLeftMs = 0;
   double FinishY = 0;
 
-  TMyCarSprite* PlayerCar = nullptr;
-  TBullets* PlayerBullets = nullptr;
+  // The race's own sprites, made by CreateCarSprites / CreateExplosions and freed by
+  // FreeRaceSprites; the sprite tree only links them.
+  std::unique_ptr<TMyCarSprite> PlayerCar;
+  std::unique_ptr<TBullets> PlayerBullets;
 
   bool ShakeActive = false;
   int32_t ShakeDX = 0;
@@ -56,10 +59,10 @@ class RaceState : public RoadState {
   int32_t ShakeTimer = 0;
   int32_t ShakeCount = 0;
 
-  TExplosion* EngineFireSprite = nullptr;
-  TExplosion* GunFireSprite = nullptr;
-  TExplosion* MicroExplosion = nullptr;
-  TExplosion* BigExplosion = nullptr;
+  std::unique_ptr<TExplosion> EngineFireSprite;
+  std::unique_ptr<TExplosion> GunFireSprite;
+  std::unique_ptr<TExplosion> MicroExplosion;
+  std::unique_ptr<TExplosion> BigExplosion;
   // BigExplosion's frame position at the car's previous move: a smaller one means it wrapped.
   double LastBigExplosionPos = 0;
 

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 
 #include "app/named_states.h"
 #include "platform/input_states.h"
@@ -19,15 +20,16 @@ struct ShellState {
 
   int32_t CarChoice = 0;
 
-  TScrollBackground* Background = nullptr;
+  // The window's one backdrop and the race's HUD pictures, owned here.
+  std::unique_ptr<TScrollBackground> Background;
 
-  TCaptionSprite* LeftPanelSprite = nullptr;
-  TCaptionSprite* RightPanelSprite = nullptr;
-  TCaptionSprite* ProgressCarSprite = nullptr;
-  TCaptionSprite* NeedleSprite = nullptr;
-  TCaptionSprite* LivesSprite = nullptr;
-  TCaptionSprite* EnergyBarSprite = nullptr;
-  TCaptionSprite* WeaponIcons[kHudIconCount + 1] = {};  // indexed by HudIcons, 1..7
+  std::unique_ptr<TCaptionSprite> LeftPanelSprite;
+  std::unique_ptr<TCaptionSprite> RightPanelSprite;
+  std::unique_ptr<TCaptionSprite> ProgressCarSprite;
+  std::unique_ptr<TCaptionSprite> NeedleSprite;
+  std::unique_ptr<TCaptionSprite> LivesSprite;
+  std::unique_ptr<TCaptionSprite> EnergyBarSprite;
+  std::unique_ptr<TCaptionSprite> WeaponIcons[kHudIconCount + 1];  // indexed by HudIcons, 1..7
   int32_t ShownLives = 0;
   int32_t NeedleTimer = 0;
   int32_t NeedleJitter = 0;

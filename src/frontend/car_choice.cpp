@@ -31,7 +31,7 @@ void OpenCarChoice(TMForm& form) {
   for (int car = 1; car <= 4; ++car) {
     const std::string name = "MenuCar" + std::to_string(car);
     form.WidgetSlots[6 + car] =
-        new TMenuButton(form, name + "_A", name + "_I", 0, 0, kCarX[car - 1], kCarY);
+        std::make_unique<TMenuButton>(form, name + "_A", name + "_I", 0, 0, kCarX[car - 1], kCarY);
   }
 }
 

@@ -34,14 +34,15 @@ class TCaptionSprite : public TImageSprite {
   TMForm& form_;
 };
 
-// A picture at its top-left corner (x, y), from the menu list (the race list on the race screen).
-TCaptionSprite* NewCaption(TMForm& form, std::string_view image, double x, double y, int32_t z,
-                           bool visible = true, bool fromRaceImages = false);
-// Frees a sprite the screen created and forgets it; nothing happens for an empty reference.
+// A picture at its top-left corner (x, y), from the menu list (the race list on the race screen),
+// for the field of the state that owns it.
+std::unique_ptr<TCaptionSprite> NewCaption(TMForm& form, std::string_view image, double x, double y,
+                                           int32_t z, bool visible = true,
+                                           bool fromRaceImages = false);
+// Frees a sprite the screen created; nothing happens for an empty field.
 template <typename T>
-void FreeSprite(T*& sprite) {
-  delete sprite;
-  sprite = nullptr;
+void FreeSprite(std::unique_ptr<T>& sprite) {
+  sprite.reset();
 }
 void EnableFrameTimer(TMForm& form, bool enabled);
 

@@ -28,7 +28,7 @@ constexpr int kCreditsPage = 5;
 
 // The icons belong to the bonus page, the picture to the credits.
 void ShowPagePictures(TMForm& form) {
-  for (TCaptionSprite* icon : form.HelpIcons) {
+  for (const std::unique_ptr<TCaptionSprite>& icon : form.HelpIcons) {
     if (icon) icon->Visible = form.HelpPage == kBonusPage;
   }
   if (form.CreditsPicture) form.CreditsPicture->Visible = form.HelpPage == kCreditsPage;
@@ -48,8 +48,8 @@ void OpenHelp(TMForm& form) {
   EnableFrameTimer(form, true);
 
   form.SubScreenBackground = NewCaption(form, "HB", 31, 115, 2);
-  form.WidgetSlots[7] = new TMenuButton(form, "Previous", "Previous", 1, 0, 31, 418);
-  form.WidgetSlots[8] = new TMenuButton(form, "Next", "Next", 1, 0, 377, 418);
+  form.WidgetSlots[7] = std::make_unique<TMenuButton>(form, "Previous", "Previous", 1, 0, 31, 418);
+  form.WidgetSlots[8] = std::make_unique<TMenuButton>(form, "Next", "Next", 1, 0, 377, 418);
   for (int i = 0; i < 8; ++i) {
     const IconPlace& icon = kBonusIcons[i];
     form.HelpIcons[i] = NewCaption(form, icon.Image, icon.X, icon.Y, 3, false, true);
@@ -61,7 +61,7 @@ void CloseHelp(TMForm& form) {
   FreeSprite(form.SubScreenBackground);
   FreeSlot(form, 7);
   FreeSlot(form, 8);
-  for (TCaptionSprite*& icon : form.HelpIcons) FreeSprite(icon);
+  for (std::unique_ptr<TCaptionSprite>& icon : form.HelpIcons) FreeSprite(icon);
   FreeSprite(form.CreditsPicture);
   EnableFrameTimer(form, false);
 }

@@ -24,8 +24,8 @@ void OpenHighScores(TMForm& form) {
   EnableFrameTimer(form, true);
 
   form.SubScreenBackground = NewCaption(form, "HSB", 31, 115, 2);
-  form.WidgetSlots[7] = new TMenuButton(form, "ClearHS", "ClearHS", 1, 0, 31, 418);
-  form.WidgetSlots[8] = new TMenuButton(form, "ViewHS", "ViewHS", 1, 0, 377, 418);
+  form.WidgetSlots[7] = std::make_unique<TMenuButton>(form, "ClearHS", "ClearHS", 1, 0, 31, 418);
+  form.WidgetSlots[8] = std::make_unique<TMenuButton>(form, "ViewHS", "ViewHS", 1, 0, 377, 418);
 }
 
 void CloseHighScores(TMForm& form) {

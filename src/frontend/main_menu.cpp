@@ -54,8 +54,8 @@ void BuildMenuSprites(TMForm& form) {
   form.DownPanel->X = 800 - form.DownPanel->Width;
   for (int slot = 1; slot <= 6; ++slot) {
     const MenuButtonLook& look = kMenuButtons[slot];
-    form.WidgetSlots[slot] = new TMenuButton(form, look.Active, look.Inactive, look.Pattern,
-                                             look.Pattern, kButtonsStartX, look.Y);
+    form.WidgetSlots[slot] = std::make_unique<TMenuButton>(
+        form, look.Active, look.Inactive, look.Pattern, look.Pattern, kButtonsStartX, look.Y);
     form.WidgetSlots[slot]->SetZ(4);
   }
 }

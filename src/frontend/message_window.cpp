@@ -32,8 +32,10 @@ bool MenuQuestion(WindowKinds kind) {
 }
 
 void CreateYesNo(TMForm& form, int yesSlot) {
-  form.WidgetSlots[yesSlot] = new TMenuButton(form, "YesButton", "YesButton", 1, 0, 322, 391);
-  form.WidgetSlots[yesSlot + 1] = new TMenuButton(form, "NoButton", "NoButton", 1, 0, 432, 391);
+  form.WidgetSlots[yesSlot] =
+      std::make_unique<TMenuButton>(form, "YesButton", "YesButton", 1, 0, 322, 391);
+  form.WidgetSlots[yesSlot + 1] =
+      std::make_unique<TMenuButton>(form, "NoButton", "NoButton", 1, 0, 432, 391);
   form.WidgetSlots[yesSlot]->SetZ(7);
   form.WidgetSlots[yesSlot + 1]->SetZ(7);
 }

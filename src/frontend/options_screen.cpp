@@ -30,7 +30,7 @@ bool IsLatinLetter(uint8_t ch) {
 }
 
 void ShowLabel(TMForm& form, int row, const char* image) {
-  TCaptionSprite* label = form.OptionLabels[row];
+  TCaptionSprite* label = form.OptionLabels[row].get();
   if (label && label->Image != &form.MDXImageList->Find(image)) label->SetImageByName(image);
 }
 
@@ -78,7 +78,7 @@ void OpenOptions(TMForm& form) {
   SyncOptionLabels(form);
   for (int row = 0; row < 4; ++row) {
     form.WidgetSlots[7 + row] =
-        new TMenuButton(form, "OptButton_A", "OptButton_I", 0, 0, 32, kButtonY[row]);
+        std::make_unique<TMenuButton>(form, "OptButton_A", "OptButton_I", 0, 0, 32, kButtonY[row]);
   }
   form.SubScreenBackground = NewCaption(form, "OptB", 31, 115, 2);
   form.TextCursor = NewCaption(form, "Cursor", kCursorX, kCursorY, 5, false);
@@ -87,7 +87,7 @@ void OpenOptions(TMForm& form) {
 }
 
 void CloseOptions(TMForm& form) {
-  for (TCaptionSprite*& label : form.OptionLabels) FreeSprite(label);
+  for (std::unique_ptr<TCaptionSprite>& label : form.OptionLabels) FreeSprite(label);
   for (int slot = 7; slot <= 10; ++slot) FreeSlot(form, slot);
   FreeSprite(form.SubScreenBackground);
   FreeSprite(form.TextCursor);

@@ -29,8 +29,8 @@ constexpr int kCursorBlinkMs = 500;
 void MoveWreckage(TMForm& form, int lagCount) {
   if (form.BigExplosion) form.BigExplosion->MoveSelf(lagCount);
   for (int slot = 1; slot <= kRoadObjectSlots; ++slot) {
-    TWallSprite* object = form.RoadObjects[slot];
-    if (form.RoadObjectUsed[slot] && object && object->Wrecked) object->MoveSelf(lagCount);
+    TWallSprite* object = form.RoadObjects[slot].get();
+    if (object && object->Wrecked) object->MoveSelf(lagCount);
   }
 }
 
@@ -50,7 +50,7 @@ void MoveQuestionButtons(TMForm& form, int lagCount) {
 }
 
 void StepNameCursor(TMForm& form) {
-  TCaptionSprite* cursor = form.TextCursor;
+  TCaptionSprite* cursor = form.TextCursor.get();
   if (!cursor) return;
   SelectFontStyle(form, kNameStyle);
   cursor->X = kTextCentreX + TextWidth(form, form.PlayerName) / 2.0;

@@ -9,9 +9,9 @@
 
 namespace vontra {
 
-TCaptionSprite* NewCaption(TMForm& form, std::string_view image, double x, double y, int32_t z,
-                           bool visible, bool fromRaceImages) {
-  auto* caption = new TCaptionSprite(form, image, fromRaceImages);
+std::unique_ptr<TCaptionSprite> NewCaption(TMForm& form, std::string_view image, double x, double y,
+                                           int32_t z, bool visible, bool fromRaceImages) {
+  auto caption = std::make_unique<TCaptionSprite>(form, image, fromRaceImages);
   caption->X = x;
   caption->Y = y;
   caption->SetZ(z);

@@ -27,7 +27,7 @@ bool Contains(const TMenuButton& b, int x, int y) {
 
 int FirstHit(const TMForm& form, int first, int last) {
   for (int i = Lo(first); i <= Hi(last); ++i) {
-    const TMenuButton* b = form.WidgetSlots[i];
+    const TMenuButton* b = form.WidgetSlots[i].get();
     if (b != nullptr && Contains(*b, form.MouseX, form.MouseY)) return i;
   }
   return 0;
@@ -35,14 +35,14 @@ int FirstHit(const TMForm& form, int first, int last) {
 
 void Highlight(TMForm& form, int first, int last, bool honourSilentFlag) {
   for (int i = Lo(first); i <= Hi(last); ++i) {
-    TMenuButton* b = form.WidgetSlots[i];
+    TMenuButton* b = form.WidgetSlots[i].get();
     if (i == form.SelectedWidget || b == nullptr) continue;
     b->Deactivate();
     b->IsActive = false;
   }
   const int s = form.SelectedWidget;
   if (s < kFirstSlot || s > kLastSlot) return;
-  TMenuButton* b = form.WidgetSlots[s];
+  TMenuButton* b = form.WidgetSlots[s].get();
   if (b == nullptr || b->IsActive) return;
   if (honourSilentFlag && form.SilentFirstHighlight) {
     form.SilentFirstHighlight = false;
@@ -55,8 +55,7 @@ void Highlight(TMForm& form, int first, int last, bool honourSilentFlag) {
 
 void FreeSlots(TMForm& form, int first, int last) {
   for (int i = Lo(first); i <= Hi(last); ++i) {
-    delete form.WidgetSlots[i];
-    form.WidgetSlots[i] = nullptr;
+    form.WidgetSlots[i].reset();
   }
   form.ButtonCount = 0;
 }

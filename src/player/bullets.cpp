@@ -66,7 +66,7 @@ int32_t TBullets::ActiveCount() const {
 
 void TBullets::MoveSelf(int32_t elapsedMs) {
   TImageSprite::MoveSelf(elapsedMs);
-  TMyCarSprite* car = race_.PlayerCar;
+  TMyCarSprite* car = race_.PlayerCar.get();
   for (int32_t i = 1; i <= kShotSlots; ++i) {
     if (!Active[i]) continue;
     // Read per shot: a shot earlier in this loop may have destroyed the car and stopped it.
@@ -80,7 +80,7 @@ void TBullets::MoveSelf(int32_t elapsedMs) {
       ShotY[i] -= Speed[i] * race_.SpeedFactor * 0.25 - carStep * race_.SpeedFactor * 0.125;
     } else if (Target[i] > 0) {
       const int32_t j = Target[i];
-      if (!race_.RoadObjectUsed[j] || race_.RoadObjects[j]->Wrecked) FreeShot(i);
+      if (!race_.RoadObjects[j] || race_.RoadObjects[j]->Wrecked) FreeShot(i);
     } else if (!car || car->State == CarStates::kDestroyed) {
       FreeShot(i);
     }
@@ -95,7 +95,7 @@ void TBullets::MoveSelf(int32_t elapsedMs) {
 }
 
 void TBullets::HitPlayerCar(int32_t i) {
-  TMyCarSprite* car = race_.PlayerCar;
+  TMyCarSprite* car = race_.PlayerCar.get();
   if (Owner[i] != ShotOwners::kTraffic || !car || car->State != CarStates::kDriving) return;
   if (!PointInBox(ShotX[i], ShotY[i], *car)) return;
   RacePlaySound(race_, "Bullet");
@@ -106,7 +106,7 @@ void TBullets::HitPlayerCar(int32_t i) {
 
 void TBullets::HitRoadObjects(int32_t i) {
   for (int32_t j = 1; j <= kRoadObjectSlots; ++j) {
-    if (!race_.RoadObjectUsed[j]) continue;
+    if (!race_.RoadObjects[j]) continue;
     TWallSprite& o = *race_.RoadObjects[j];
     if (o.Wrecked || !PointInBox(ShotX[i], ShotY[i], o)) continue;
     if (o.IsCar) {
@@ -162,7 +162,7 @@ void TBullets::DrawSelf() {
       ty = race_.PlayerCar->Y;
     } else {
       // The target may have been purged since the last move; its explosion goes with it.
-      if (!race_.RoadObjectUsed[Target[i]]) continue;
+      if (!race_.RoadObjects[Target[i]]) continue;
       tx = race_.RoadObjects[Target[i]]->X;
       ty = race_.RoadObjects[Target[i]]->Y;
     }

@@ -155,7 +155,7 @@ void TMyCarSprite::LoseAllBonuses() {
 
 void TMyCarSprite::Fire() {
   ReloadMs = ReloadTimeMs;
-  TBullets* pool = race_.PlayerBullets;
+  TBullets* pool = race_.PlayerBullets.get();
   const double speed = Step + 40;
   auto shoot = [&](ShotKinds kind, const TMountPoint& p) {
     if (pool) pool->AddShot(Heading, kind, p.X - 3, p.Y - 3, speed, ShotOwners::kPlayer);
@@ -186,8 +186,7 @@ void TMyCarSprite::Fire() {
 
 void TMyCarSprite::MegaBombBlast() {
   for (int s = 1; s <= kRoadObjectSlots; ++s) {
-    if (!race_.RoadObjectUsed[s]) continue;
-    TWallSprite* o = race_.RoadObjects[s];
+    TWallSprite* o = race_.RoadObjects[s].get();
     if (!o || !o->IsCar || o->Wrecked) continue;
     AddScore(static_cast<uint16_t>(o->ScoreValue));
     o->ExplosionClass = 3;

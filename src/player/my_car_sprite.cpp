@@ -134,7 +134,7 @@ void TMyCarSprite::DestroyCar() {
   SpeedMode = SpeedModes::kNone;
   State = CarStates::kDestroyed;
   ControlsOn = false;
-  if (TExplosion* blast = race_.BigExplosion) {
+  if (TExplosion* blast = race_.BigExplosion.get()) {
     blast->X = X;
     blast->Y = CentreY - blast->Height / 2.0;
     blast->Visible = true;
@@ -163,7 +163,7 @@ void TMyCarSprite::MoveSelf(int32_t elapsedMs) {
   TImageSprite::MoveSelf(elapsedMs);
   UpdateMountPoints();
 
-  TExplosion* blast = race_.BigExplosion;
+  TExplosion* blast = race_.BigExplosion.get();
   if (blast && blast->Visible) {
     if (blast->FramePos < race_.LastBigExplosionPos) DeathCycles -= 1;
     race_.LastBigExplosionPos = blast->FramePos;

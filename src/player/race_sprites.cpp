@@ -1,6 +1,7 @@
 #include "player/race_sprites.h"
 
 #include <cmath>
+#include <memory>
 
 #include "app/race_state.h"
 #include "player/bullets.h"
@@ -11,27 +12,21 @@
 namespace vontra {
 namespace {
 
-TExplosion* NewExplosion(RaceState& race, const char* image, double x, double y, int32_t z,
-                         int32_t rate) {
-  auto* sprite = new TExplosion(race, image, x, y);
+std::unique_ptr<TExplosion> NewExplosion(RaceState& race, const char* image, double x, double y,
+                                         int32_t z, int32_t rate) {
+  auto sprite = std::make_unique<TExplosion>(race, image, x, y);
   sprite->SetZ(z);
   sprite->Rate = rate;
   return sprite;
 }
 
-template <typename T>
-void Free(T*& sprite) {
-  delete sprite;
-  sprite = nullptr;
-}
-
 }  // namespace
 
 void CreateCarSprites(RaceState& race, uint8_t model) {
-  race.PlayerCar = new TMyCarSprite(race, model);
+  race.PlayerCar = std::make_unique<TMyCarSprite>(race, model);
   TMyCarSprite& car = *race.PlayerCar;
   car.ControlsOn = true;
-  race.PlayerBullets = new TBullets(race);
+  race.PlayerBullets = std::make_unique<TBullets>(race);
   // The flames only lend their animation clocks to the car's overlays; they stay hidden.
   race.EngineFireSprite =
       NewExplosion(race, "EngineFire", std::trunc(car.X), std::trunc(car.Y), 6, 50);
@@ -43,18 +38,18 @@ void CreateCarSprites(RaceState& race, uint8_t model) {
 }
 
 void CreateExplosions(RaceState& race) {
-  race.MicroExplosion = new TExplosion(race, "ExplosionMicro", 400, 300);
+  race.MicroExplosion = std::make_unique<TExplosion>(race, "ExplosionMicro", 400, 300);
   race.BigExplosion = NewExplosion(race, "ExplosionBig", 400, 300, 6, 25);
 }
 
 void FreeRaceSprites(RaceState& race) {
   FreeAllRoadObjects(race);
-  Free(race.PlayerCar);
-  Free(race.PlayerBullets);
-  Free(race.EngineFireSprite);
-  Free(race.GunFireSprite);
-  Free(race.MicroExplosion);
-  Free(race.BigExplosion);
+  race.PlayerCar.reset();
+  race.PlayerBullets.reset();
+  race.EngineFireSprite.reset();
+  race.GunFireSprite.reset();
+  race.MicroExplosion.reset();
+  race.BigExplosion.reset();
 }
 
 }  // namespace vontra

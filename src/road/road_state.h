@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 
 namespace vontra {
 
@@ -12,8 +13,9 @@ constexpr int kSpawnIndices = 56;
 // Slots and spawn indices are numbered from 1; entry 0 of each array is unused, so that a
 // slot number can be stored in a projectile's target (0 there means "flying").
 struct RoadState {
-  TWallSprite* RoadObjects[kRoadObjectSlots + 1] = {};
-  bool RoadObjectUsed[kRoadObjectSlots + 1] = {};
+  // The slots own their objects: a slot is in use exactly while it holds one. Only
+  // PlaceRoadObject fills a slot and only FreeRoadObject empties it.
+  std::unique_ptr<TWallSprite> RoadObjects[kRoadObjectSlots + 1];
 
   int32_t SpawnCount = 0;
   double SpawnDistance = 0;

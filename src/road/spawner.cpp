@@ -1,5 +1,7 @@
 #include "road/spawner.h"
 
+#include <memory>
+
 #include "app/race_state.h"
 #include "player/my_car_sprite.h"
 #include "road/wall_kinds.h"
@@ -53,17 +55,14 @@ void ComputeSpawnWeights(RaceState& race, int32_t raceNumber) {
 
 TWallSprite* PlaceRoadObject(RaceState& race, uint8_t kind) {
   int32_t slot = 1;
-  while (slot <= kRoadObjectSlots && race.RoadObjectUsed[slot]) ++slot;
+  while (slot <= kRoadObjectSlots && race.RoadObjects[slot]) ++slot;
   if (slot > kRoadObjectSlots) return nullptr;
-  race.RoadObjectUsed[slot] = true;
-  race.RoadObjects[slot] = new TWallSprite(race, kind, slot);
-  return race.RoadObjects[slot];
+  race.RoadObjects[slot] = std::make_unique<TWallSprite>(race, kind, slot);
+  return race.RoadObjects[slot].get();
 }
 
 void FreeRoadObject(RaceState& race, int32_t slot) {
-  delete race.RoadObjects[slot];
-  race.RoadObjects[slot] = nullptr;
-  race.RoadObjectUsed[slot] = false;
+  race.RoadObjects[slot].reset();
 }
 
 void SpawnObject(RaceState& race, uint8_t kind) {
@@ -77,7 +76,7 @@ void SpawnObject(RaceState& race, uint8_t kind) {
 }
 
 void SpawnerTick(RaceState& race) {
-  TMyCarSprite* car = race.PlayerCar;
+  TMyCarSprite* car = race.PlayerCar.get();
   if (!car) return;
   GameRandom& random = race.Random;
   const double step = car->Step;
@@ -111,8 +110,8 @@ void SpawnerTick(RaceState& race) {
 
 void PurgeRoadObjects(RaceState& race) {
   for (int32_t s = 1; s <= kRoadObjectSlots; ++s) {
-    if (!race.RoadObjectUsed[s]) continue;
-    TWallSprite* o = race.RoadObjects[s];
+    if (!race.RoadObjects[s]) continue;
+    const TWallSprite* o = race.RoadObjects[s].get();
     const double a = o->FramePos;
     const double n = o->FrameCount;
     const bool done = (a >= n - 1 && !o->CollisionEnabled && a > 0) || o->Y > 1000 || o->Y < -800 ||
@@ -123,13 +122,13 @@ void PurgeRoadObjects(RaceState& race) {
 
 void FreeAllRoadObjects(RaceState& race) {
   for (int32_t s = 1; s <= kRoadObjectSlots; ++s) {
-    if (race.RoadObjectUsed[s]) FreeRoadObject(race, s);
+    if (race.RoadObjects[s]) FreeRoadObject(race, s);
   }
 }
 
 int32_t UsedRoadObjectCount(const RaceState& race) {
   int32_t n = 0;
-  for (int32_t s = 1; s <= kRoadObjectSlots; ++s) n += race.RoadObjectUsed[s] ? 1 : 0;
+  for (int32_t s = 1; s <= kRoadObjectSlots; ++s) n += race.RoadObjects[s] ? 1 : 0;
   return n;
 }
 

@@ -19,8 +19,8 @@ uint8_t SpawnKind(int32_t index);
 
 void ComputeSpawnWeights(RaceState& race, int32_t raceNumber);
 // The road-object slots are claimed here and freed here, nowhere else: the lowest free slot gets
-// a new object of `kind` (none when all 30 are taken), and freeing deletes the object and frees
-// its slot.
+// a new object of `kind`, which the slot owns (none when all 30 are taken); freeing destroys the
+// object and empties its slot.
 TWallSprite* PlaceRoadObject(RaceState& race, uint8_t kind);
 void FreeRoadObject(RaceState& race, int32_t slot);
 // Places a new object of `kind`; an object touching another is discarded.

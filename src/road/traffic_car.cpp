@@ -95,7 +95,7 @@ void TWallSprite::MoveCar() {
 }
 
 void TWallSprite::FireWeapon() {
-  TBullets* pool = race_.PlayerBullets;
+  TBullets* pool = race_.PlayerBullets.get();
   if (!pool || Weapon == TrafficWeapons::kNone) return;
   const double w = Width;
   const double h = Height;

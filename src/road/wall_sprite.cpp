@@ -78,9 +78,8 @@ void TWallSprite::PlaceOnVerge() {
 bool TWallSprite::TouchesOtherObject() const {
   // Edges included: a shared edge or corner counts as touching.
   for (int32_t s = 1; s <= kRoadObjectSlots; ++s) {
-    if (s == Slot || !race_.RoadObjectUsed[s]) continue;
-    const TWallSprite* o = race_.RoadObjects[s];
-    if (!o) continue;
+    const TWallSprite* o = race_.RoadObjects[s].get();
+    if (s == Slot || !o) continue;
     if (X <= o->X + o->Width && o->X <= X + Width && Y <= o->Y + o->Height && o->Y <= Y + Height) {
       return true;
     }
@@ -134,7 +133,7 @@ void TWallSprite::Wreck() {
 }
 
 void TWallSprite::CollideWith(TSprite& other, bool& /*done*/) {
-  TMyCarSprite* car = race_.PlayerCar;
+  TMyCarSprite* car = race_.PlayerCar.get();
   if (car && &other == car) {
     if (!Wrecked && !car->Finished) ContactWithPlayer();
     return;
@@ -149,7 +148,7 @@ void TWallSprite::CollideWith(TSprite& other, bool& /*done*/) {
 }
 
 void TWallSprite::ContactWithPlayer() {
-  TMyCarSprite& car = *race_.PlayerCar;
+  TMyCarSprite& car = *race_.PlayerCar.get();
   const WallKindInfo& info = WallKind(Kind);
   if (info.Group == WallGroup::kBonus) {
     car.GiveBonus(info.Bonus);

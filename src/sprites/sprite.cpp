@@ -13,7 +13,7 @@ TSprite::TSprite(TSprite* parent) : parent_(parent) {
 }
 
 TSprite::~TSprite() {
-  ClearChildren();
+  DetachChildren();
   if (parent_ != nullptr) {
     if (engine_ != nullptr) --engine_->SpriteCount;
     parent_->RemoveChild(this);
@@ -80,8 +80,21 @@ void TSprite::RemoveChild(TSprite* child) {
   drawOrder_.erase(std::find(drawOrder_.begin(), drawOrder_.end(), child));
 }
 
-void TSprite::ClearChildren() {
-  while (!children_.empty()) delete children_.back();
+void TSprite::DetachChildren() {
+  while (!children_.empty()) {
+    TSprite* child = children_.back();
+    child->LeaveEngine();
+    RemoveChild(child);
+    child->parent_ = nullptr;
+  }
+}
+
+// The subtree stays linked within itself but no longer counts in, or points at, the engine.
+void TSprite::LeaveEngine() {
+  if (engine_ == nullptr) return;
+  --engine_->SpriteCount;
+  engine_ = nullptr;
+  for (TSprite* child : children_) child->LeaveEngine();
 }
 
 void TSprite::MoveTree(int32_t elapsedMs) {
@@ -135,9 +148,9 @@ TSpriteEngine::TSpriteEngine(TSprite* parent) : TSprite(parent) {
   drawOrder_.reserve(kReservedChildren);
 }
 
-// The children must go while the counters they update still exist.
+// The children must leave while the counters they update still exist.
 TSpriteEngine::~TSpriteEngine() {
-  ClearChildren();
+  DetachChildren();
 }
 
 void TSpriteEngine::AttachSurface(Surface* surface) {

@@ -1,6 +1,8 @@
 #pragma once
 // The sprite tree: every on-screen object is a sprite hanging under the engine's root. The tree
-// owns its sprites; game code keeps plain pointers and frees a sprite with `delete` between passes.
+// only links its sprites; each sprite has one owner outside it (a std::unique_ptr), which frees it
+// between passes. Destroying a sprite or the engine detaches what still hangs under it, so those
+// sprites can still be freed later by their owners without touching the tree.
 #include <cstdint>
 #include <stdexcept>
 #include <string>
@@ -55,8 +57,6 @@ class TSprite {
   void MoveTree(int32_t elapsedMs);
   void DrawTree();
   int32_t CheckCollisions();
-  // Destroys the children, the last created first.
-  void ClearChildren();
 
   bool CollisionEnabled = true;
   bool MoveEnabled = true;
@@ -69,6 +69,9 @@ class TSprite {
  private:
   void InsertIntoDrawOrder(TSprite* child);
   void RemoveChild(TSprite* child);
+  // Unhooks every child, the last created first: their subtrees leave the tree and its counters.
+  void DetachChildren();
+  void LeaveEngine();
   void ProbeVisit(TSprite& probe);
 
   TSpriteEngine* engine_ = nullptr;

@@ -263,7 +263,7 @@ TEST(FrontEndScenario, HelpPagesWrapAndArrowsTurnThem) {
   EXPECT_EQ(form.HelpPage, 1);
   ClickSlot(game, 8);
   EXPECT_EQ(form.HelpPage, 2);
-  for (TCaptionSprite* icon : form.HelpIcons) EXPECT_TRUE(icon->Visible);
+  for (const auto& icon : form.HelpIcons) EXPECT_TRUE(icon->Visible);
   EXPECT_FALSE(form.CreditsPicture->Visible);
 
   auto tap = [&](bool right) {
@@ -276,7 +276,7 @@ TEST(FrontEndScenario, HelpPagesWrapAndArrowsTurnThem) {
   };
   tap(true);  // Right on the selected Next turns the page
   EXPECT_EQ(form.HelpPage, 3);
-  for (TCaptionSprite* icon : form.HelpIcons) EXPECT_FALSE(icon->Visible);
+  for (const auto& icon : form.HelpIcons) EXPECT_FALSE(icon->Visible);
   tap(false);  // Left moves to Previous first
   EXPECT_EQ(form.SelectedWidget, 7);
   EXPECT_EQ(form.HelpPage, 3);

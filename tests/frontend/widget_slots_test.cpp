@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "assets/wave_collection.h"
 #include "frontend/front_end.h"
 #include "frontend/menu_button.h"
@@ -35,9 +37,8 @@ class Widgets : public FormFixture {
     return heard[0] >= 50 && heard[0] <= 150;
   }
   TMenuButton* Button(int slot, int x, int y) {
-    auto* b = new TMenuButton(form, "On", "Off", 3, 1, x, y);
-    form.WidgetSlots[slot] = b;
-    return b;
+    form.WidgetSlots[slot] = std::make_unique<TMenuButton>(form, "On", "Off", 3, 1, x, y);
+    return form.WidgetSlots[slot].get();
   }
 };
 
@@ -239,7 +240,7 @@ TEST_F(Widgets, HighlightLightsTheSelectionAndClicksOncePerChange) {
   const auto lit = [&] {
     int which = 0;
     for (int slot = 1; slot <= 3; ++slot) {
-      TMenuButton* b = form.WidgetSlots[slot];
+      const TMenuButton* b = form.WidgetSlots[slot].get();
       const bool on = b->Image == &form.MDXImageList->Find("On");
       EXPECT_EQ(on, b->IsActive) << slot;
       if (on) which = which == 0 ? slot : -1;
@@ -296,8 +297,7 @@ TEST_F(Widgets, WindowHighlightIgnoresTheSilentFlagAndLooksOnlyAtItsRange) {
   EXPECT_FALSE(form.WidgetSlots[12]->IsActive);
   // Slots the range names but that hold no button are skipped.
   form.LastSelectable = 13;
-  delete form.WidgetSlots[12];
-  form.WidgetSlots[12] = nullptr;
+  form.WidgetSlots[12].reset();
   form.SelectedWidget = 12;
   HighlightWindowButtons(form);
   EXPECT_FALSE(ClickStarted());

@@ -13,7 +13,7 @@ RecordedGame RecordShortGame() {
   GameRecorder rec({5, 60, 50});
   EXPECT_TRUE(rec.TickUntil([&] { return rec.Form().MenuIntroPhase == 0; }, 3000));
   for (int slot : {2, 8}) {
-    TMenuButton* b = rec.Form().WidgetSlots[slot];
+    const TMenuButton* b = rec.Form().WidgetSlots[slot].get();
     const int x = static_cast<int>(b->X) + b->Width / 2;
     const int y = static_cast<int>(b->Y) + b->Height / 2;
     rec.MoveMouse(x, y);

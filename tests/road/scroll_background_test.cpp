@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "assets/asset_error.h"
 #include "player/my_car_sprite.h"
 #include "sprites/form_fixture.h"
@@ -62,8 +64,8 @@ TEST_F(ScrollBackground, ScrollsAQuarterOfTheCarsStepAndWrapsOnlyPastTheHeight) 
   AddFrames(*form.MDXImageList3, "Land", 540, 800, 1);
   AddFrames(*form.MDXImageList3, "Car1", 40, 80, 1);
   form.ScreenState = ScreenStates::kRace;
-  auto* bg = new TScrollBackground(form, "Land");
-  form.PlayerCar = new TMyCarSprite(form, 1);
+  auto bg = std::make_unique<TScrollBackground>(form, "Land");
+  form.PlayerCar = std::make_unique<TMyCarSprite>(form, 1);
   struct Case {
     double y, step, want;
   };
@@ -87,8 +89,7 @@ TEST_F(ScrollBackground, ScrollsAQuarterOfTheCarsStepAndWrapsOnlyPastTheHeight) 
   bg->MoveSelf(1000);
   EXPECT_DOUBLE_EQ(bg->Y, 10 + 250);
   // No car (between races): nothing moves.
-  delete form.PlayerCar;
-  form.PlayerCar = nullptr;
+  form.PlayerCar.reset();
   bg->MoveSelf(16);
   EXPECT_DOUBLE_EQ(bg->Y, 260);
 }
@@ -97,8 +98,8 @@ TEST_F(ScrollBackground, OutsideTheRaceTheBackdropStandsStill) {
   AddFrames(*form.MDXImageList, "MMBackground", 800, 600, 1);
   AddFrames(*form.MDXImageList3, "Car1", 40, 80, 1);
   form.ScreenState = ScreenStates::kMainMenu;
-  auto* bg = new TScrollBackground(form, "MMBackground");
-  form.PlayerCar = new TMyCarSprite(form, 1);
+  auto bg = std::make_unique<TScrollBackground>(form, "MMBackground");
+  form.PlayerCar = std::make_unique<TMyCarSprite>(form, 1);
   form.PlayerCar->MoveEnabled = false;
   form.PlayerCar->Step = 8;
   bg->Y = 12.5;
@@ -114,7 +115,7 @@ TEST_F(ScrollBackground, OutsideTheRaceTheBackdropStandsStill) {
 TEST_F(ScrollBackground, DrawsThreeCopiesShiftedByTheShake) {
   AddStripes(*form.MDXImageList3, "Land", 540, 300);
   form.ScreenState = ScreenStates::kRace;
-  auto* bg = new TScrollBackground(form, "Land");
+  auto bg = std::make_unique<TScrollBackground>(form, "Land");
   bg->X = 124;
   struct Case {
     double y;
@@ -159,7 +160,7 @@ TEST(ScrollBackgroundAtStart, TheWindowCreatesTheMenuBackdropOnce) {
   ASSERT_NE(form.Background, nullptr);
   EXPECT_EQ(form.Background->Image, &form.MDXImageList->Find("MMBackground"));
   EXPECT_EQ(form.Background->Z(), 1);
-  EXPECT_EQ(form.MDXSpriteEngine->Root().ChildAt(0), form.Background);
+  EXPECT_EQ(form.MDXSpriteEngine->Root().ChildAt(0), form.Background.get());
 }
 
 }  // namespace

@@ -96,7 +96,7 @@ TEST(Spawner, FinishLineComesOnceAtTheTrackLengthAndStopsTheCyclesButNotTraffic)
   SpawnerTick(form);
   int traffic = 0;
   for (int32_t s = 1; s <= kRoadObjectSlots; ++s) {
-    if (!form.RoadObjectUsed[s]) continue;
+    if (!form.RoadObjects[s]) continue;
     const uint8_t kind = form.RoadObjects[s]->Kind;
     EXPECT_TRUE(kind >= 26 && kind <= 57) << "no cycle object after the finish: " << int(kind);
     ++traffic;

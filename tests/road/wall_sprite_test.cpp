@@ -29,7 +29,7 @@ TEST(WallSprite, RoadsideObjectsStandOnTheirVerges) {
     bool sawLeft = false, sawRight = false;
     for (int n = 0; n < 60; ++n) {
       SpawnObject(world.Form(), c.kind);
-      TWallSprite* o = world.Form().RoadObjects[1];
+      TWallSprite* o = world.Form().RoadObjects[1].get();
       ASSERT_NE(o, nullptr);
       if (o->X < 167) {
         EXPECT_GE(o->X, 125);
@@ -78,7 +78,7 @@ TEST(WallSprite, FixedAndLanePositions) {
   for (const Case& c : cases) {
     for (int n = 0; n < 30; ++n) {
       SpawnObject(world.Form(), c.kind);
-      TWallSprite* o = world.Form().RoadObjects[1];
+      TWallSprite* o = world.Form().RoadObjects[1].get();
       ASSERT_NE(o, nullptr) << int(c.kind);
       EXPECT_NE(std::find(c.xs.begin(), c.xs.end(), o->X), c.xs.end())
           << "kind " << int(c.kind) << " at " << o->X;
@@ -104,7 +104,7 @@ TEST(WallSprite, ANewObjectTouchingAnotherIsDiscardedEdgesIncluded) {
     SpawnObject(form, ToInt(RoadObjectKinds::kWallSmall));
     EXPECT_EQ(UsedRoadObjectCount(form), c.kept ? 2 : 1) << c.gap;
     EXPECT_EQ(form.SpawnCount, c.kept ? 1 : 0) << "a discarded object does not count";
-    EXPECT_FALSE(form.RoadObjectUsed[2] && !c.kept);
+    EXPECT_FALSE(form.RoadObjects[2] && !c.kept);
     // A finish line is never discarded.
     SpawnObject(form, ToInt(RoadObjectKinds::kFinishLine));
     EXPECT_EQ(UsedRoadObjectCount(form), c.kept ? 3 : 2);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "sprites/background_sprite.h"
 #include "sprites/test_pictures.h"
 
@@ -24,7 +26,7 @@ class ImageAnimation : public ::testing::TestWithParam<AnimationCase> {};
 TEST_P(ImageAnimation, StepsWrapsAndClamps) {
   const AnimationCase& c = GetParam();
   TSpriteEngine root;
-  auto* s = new TImageSprite(&root);
+  auto s = std::make_unique<TImageSprite>(&root);
   s->LoopFrames = c.loop;
   s->FrameCount = c.frameCount;
   s->FramePos = c.pos;
@@ -74,7 +76,7 @@ class ImageSpriteDraw : public ::testing::Test {
 
 TEST_F(ImageSpriteDraw, DrawsTheCurrentFrameCentredInAWiderSprite) {
   TPictureCollectionItem& item = AddFrames(list, "bar", 31, 10, 3);
-  auto* s = new TImageSprite(&root);
+  auto s = std::make_unique<TImageSprite>(&root);
   s->AssignImage(&item);
   EXPECT_EQ(s->Width, 31);
   EXPECT_EQ(s->Height, 10);
@@ -101,7 +103,7 @@ TEST_F(ImageSpriteDraw, DrawsTheCurrentFrameCentredInAWiderSprite) {
 
 TEST_F(ImageSpriteDraw, AnEmptyImageMakesANeverDrawnSprite) {
   TPictureCollectionItem& item = AddFrames(list, "bar", 31, 10, 1);
-  auto* s = new TImageSprite(&root);
+  auto s = std::make_unique<TImageSprite>(&root);
   s->AssignImage(&item);
   s->FrameCount = 5;
   s->AssignImage(nullptr);
@@ -118,7 +120,7 @@ TEST(BackgroundSprite, MapSizeChipsAndBounds) {
   Surface surface(200, 150);
   TSpriteEngine root;
   root.AttachSurface(&surface);
-  auto* bg = new TBackgroundSprite(&root);
+  auto bg = std::make_unique<TBackgroundSprite>(&root);
   EXPECT_FALSE(bg->CollisionEnabled);
 
   bg->SetMapSize(0, 5);
@@ -158,7 +160,7 @@ TEST(BackgroundSprite, TiledMapRepeatsOverTheSurfaceAndSkipsNegativeChips) {
   Surface surface(45, 25);
   TSpriteEngine root;
   root.AttachSurface(&surface);
-  auto* bg = new TBackgroundSprite(&root);
+  auto bg = std::make_unique<TBackgroundSprite>(&root);
   bg->SetMapSize(2, 1);
   bg->SetMapImage(&chip);
   bg->SetChip(0, 0, 2);

@@ -5,7 +5,9 @@
 
 #include <atomic>
 #include <cstdlib>
+#include <memory>
 #include <new>
+#include <vector>
 
 #include "sprites/background_sprite.h"
 #include "sprites/image_sprite.h"
@@ -21,8 +23,12 @@ void* operator new(std::size_t size) {
   if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
   throw std::bad_alloc();
 }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+void operator delete(void* p) noexcept {
+  std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+  std::free(p);
+}
 
 namespace vontra {
 namespace {
@@ -44,14 +50,13 @@ TEST(SpritePasses, MoveDrawAndProbeAllocateNothing) {
   Surface surface(800, 600);
   TSpriteEngine root;
   root.AttachSurface(&surface);
-  auto* road = new TBackgroundSprite(&root);
+  auto road = std::make_unique<TBackgroundSprite>(&root);
   road->SetMapSize(2, 2);
   road->SetMapImage(&picture);
   road->Tile = true;
-  Toucher* first = nullptr;
+  std::vector<std::unique_ptr<Toucher>> sprites;
   for (int i = 0; i < 80; ++i) {
-    auto* s = new Toucher(&root);
-    if (first == nullptr) first = s;
+    Toucher* s = sprites.emplace_back(std::make_unique<Toucher>(&root)).get();
     s->AssignImage(&picture);
     s->FrameCount = 4;
     s->LoopFrames = true;
@@ -67,7 +72,7 @@ TEST(SpritePasses, MoveDrawAndProbeAllocateNothing) {
   }
   EXPECT_EQ(allocations.load() - before, 0);
   EXPECT_EQ(root.DrawnCount, 81);
-  EXPECT_GT(first->hits, 0);  // the probes did find their neighbours
+  EXPECT_GT(sprites.front()->hits, 0);  // the probes did find their neighbours
 }
 
 }  // namespace

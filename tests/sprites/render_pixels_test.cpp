@@ -2,6 +2,9 @@
 // sprite tree moved and drawn in depth order onto the headless display.
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <vector>
+
 #include "assets/archive_writer.h"
 #include "frontend/front_end.h"
 #include "sprites/form_fixture.h"
@@ -70,7 +73,7 @@ class RenderedFrame : public FormFixture {
     form.MDXImageList3->Prepare();
   }
   TImageSprite* Place(const char* name, double x, double y, int z) {
-    auto* s = new TImageSprite(&Root());
+    auto* s = Own(std::make_unique<TImageSprite>(&Root()));
     s->AssignImage(&form.MDXImageList3->Find(name));
     s->X = x;
     s->Y = y;
@@ -78,7 +81,7 @@ class RenderedFrame : public FormFixture {
     return s;
   }
   TurnedSprite* Turned(double x, double y, int w, int h, double px, double py, double angle) {
-    auto* s = new TurnedSprite(&Root());
+    auto* s = Own(std::make_unique<TurnedSprite>(&Root()));
     s->AssignImage(&form.MDXImageList3->Find("Needle"));
     s->X = x;
     s->Y = y;
@@ -92,6 +95,13 @@ class RenderedFrame : public FormFixture {
     return s;
   }
   uint16_t At(int x, int y) { return headless.display->Frame().At(x, y); }
+  template <typename T>
+  T* Own(std::unique_ptr<T> sprite) {
+    T* raw = sprite.get();
+    owned.push_back(std::move(sprite));
+    return raw;
+  }
+  std::vector<std::unique_ptr<TSprite>> owned;
 };
 
 TEST_F(RenderedFrame, SpritesLayerByDepthAndShowWhatIsUnderTheirKeyedPixels) {

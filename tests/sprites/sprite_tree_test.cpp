@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -41,7 +42,17 @@ class SpriteTree : public ::testing::Test {
     root.AttachSurface(&surface);
   }
   LoggingSprite* Make(const std::string& name, TSprite* parent = nullptr) {
-    return new LoggingSprite(parent != nullptr ? parent : &root, name, &log);
+    return Own(std::make_unique<LoggingSprite>(parent != nullptr ? parent : &root, name, &log));
+  }
+  template <typename T>
+  T* Own(std::unique_ptr<T> sprite) {
+    T* raw = sprite.get();
+    owned.push_back(std::move(sprite));
+    return raw;
+  }
+  // Frees one sprite the test made, as its owner would.
+  void Free(TSprite* sprite) {
+    std::erase_if(owned, [&](const std::unique_ptr<TSprite>& s) { return s.get() == sprite; });
   }
   std::vector<std::string> DrawNames() {
     log.clear();
@@ -54,9 +65,11 @@ class SpriteTree : public ::testing::Test {
     return names;
   }
 
+  std::vector<std::string> log;
+  // The sprites' owner; the engine goes first, so they also outlive the tree.
+  std::vector<std::unique_ptr<TSprite>> owned;
   Surface surface;
   TSpriteEngine root;
-  std::vector<std::string> log;
 };
 
 using Names = std::vector<std::string>;
@@ -171,12 +184,12 @@ TEST_F(SpriteTree, CountsAndChildAtFollowCreationAndDestruction) {
   auto* c2 = Make("c2", parent);
   Make("grandchild", c2);
   EXPECT_EQ(root.SpriteCount, 5);
-  delete parent;
+  Free(parent);
   EXPECT_EQ(root.SpriteCount, 1);
   EXPECT_EQ(root.ChildCount(), 1);
   EXPECT_EQ(root.DrawOrder().size(), 1u);
 
-  delete keep;
+  Free(keep);
   EXPECT_EQ(root.SpriteCount, 0);
   EXPECT_EQ(root.ChildCount(), 0);
   try {
@@ -189,21 +202,56 @@ TEST_F(SpriteTree, CountsAndChildAtFollowCreationAndDestruction) {
   EXPECT_THROW(root.ChildAt(1), std::out_of_range);
 }
 
-TEST_F(SpriteTree, ClearChildrenDestroysTheLastCreatedFirst) {
-  std::vector<std::string> destroyed;
-  struct Noisy : TSprite {
-    Noisy(TSprite* p, std::string n, std::vector<std::string>* out)
-        : TSprite(p), name(std::move(n)), out(out) {}
-    ~Noisy() override { out->push_back(name); }
-    std::string name;
-    std::vector<std::string>* out;
-  };
-  new Noisy(&root, "first", &destroyed);
-  new Noisy(&root, "second", &destroyed);
-  new Noisy(&root, "third", &destroyed);
-  root.ClearChildren();
-  EXPECT_EQ(destroyed, (Names{"third", "second", "first"}));
-  EXPECT_EQ(root.SpriteCount, 0);
+// The tree owns nothing: a destroyed parent leaves its subtree to the subtree's owners, who may
+// free it later, in any order, without touching the tree.
+TEST_F(SpriteTree, DestroyingAParentDetachesItsSubtreeWhichItsOwnersFreeLater) {
+  auto* parent = Make("parent");
+  auto* child = Make("child", parent);
+  auto* grandchild = Make("grandchild", child);
+  auto* sibling = Make("sibling");
+  EXPECT_EQ(root.SpriteCount, 4);
+
+  Free(parent);
+  EXPECT_EQ(root.SpriteCount, 1);
+  EXPECT_EQ(child->Parent(), nullptr);
+  EXPECT_EQ(child->Engine(), nullptr);
+  EXPECT_EQ(grandchild->Engine(), nullptr);
+  EXPECT_EQ(grandchild->Parent(), child);  // the subtree keeps its own links
+  EXPECT_EQ(DrawNames(), (Names{"draw sibling"}));
+  log.clear();
+  root.MoveTree(4);
+  EXPECT_EQ(log, (Names{"move sibling 4"}));
+  EXPECT_EQ(child->CheckCollisions(), 0);
+
+  Free(child);
+  EXPECT_EQ(grandchild->Parent(), nullptr);
+  Free(grandchild);
+  EXPECT_EQ(root.SpriteCount, 1);
+  EXPECT_EQ(root.ChildCount(), 1);
+  EXPECT_EQ(root.ChildAt(0), sibling);
+
+  // A sprite made after the detaching counts from where the engine stands.
+  Make("later");
+  EXPECT_EQ(root.SpriteCount, 2);
+}
+
+TEST(SpriteEngine, DestroyingTheEngineLeavesItsSpritesToTheirOwners) {
+  std::vector<std::string> log;
+  std::unique_ptr<LoggingSprite> top;
+  std::unique_ptr<LoggingSprite> nested;
+  {
+    TSpriteEngine engine;
+    top = std::make_unique<LoggingSprite>(&engine, "top", &log);
+    nested = std::make_unique<LoggingSprite>(top.get(), "nested", &log);
+    EXPECT_EQ(engine.SpriteCount, 2);
+  }
+  EXPECT_EQ(top->Parent(), nullptr);
+  EXPECT_EQ(top->Engine(), nullptr);
+  EXPECT_EQ(nested->Engine(), nullptr);
+  // Freed after the engine, the nested one first: neither may reach the engine's memory.
+  nested.reset();
+  EXPECT_EQ(top->ChildCount(), 0);
+  top.reset();
 }
 
 class Probe : public SpriteTree {
@@ -264,7 +312,7 @@ TEST_F(Probe, VetoFromEitherSideCancelsTheHit) {
     using LoggingSprite::LoggingSprite;
     bool CanCollideWith(const TSprite&) const override { return false; }
   };
-  new Shy(&root, "shy", &log);
+  Own(std::make_unique<Shy>(&root, "shy", &log));
   Make("plain");
   EXPECT_EQ(p->CheckCollisions(), 1);
   EXPECT_EQ(log, (Names{"hit plain"}));
@@ -305,7 +353,7 @@ TEST(DXSpriteEngine, FollowsTheDisplayAndDrawsOnlyWhileItIsInitialised) {
     engine.SetDXDraw(&display);
     TSpriteEngine& root = engine.Root();
     EXPECT_EQ(root.DrawSurface, nullptr);
-    new LoggingSprite(&root, "s", &log);
+    auto s = std::make_unique<LoggingSprite>(&root, "s", &log);
 
     engine.Draw();
     EXPECT_TRUE(log.empty());

@@ -41,7 +41,7 @@ void Autopilot::PlanRace() {
 }
 
 void Autopilot::ClickSlot(TMForm& form, const AutopilotHands& hands, int slot) {
-  const TMenuButton* button = form.WidgetSlots[slot];
+  const TMenuButton* button = form.WidgetSlots[slot].get();
   if (!button) return;
   PlatformEvent e;
   e.X = static_cast<int>(button->X) + button->Width / 2;
@@ -165,7 +165,7 @@ void Autopilot::Race(TMForm& form, const AutopilotHands& hands, InputStateSet& h
 }
 
 void Autopilot::Drive(TMForm& form, InputStateSet& held) {
-  const TMyCarSprite* car = form.PlayerCar;
+  const TMyCarSprite* car = form.PlayerCar.get();
   if (!car) return;
   const double carW = car->Width;
   // Re-plan every few frames: steady keys, and short recordings.
@@ -174,8 +174,8 @@ void Autopilot::Drive(TMForm& form, InputStateSet& held) {
     for (double x = kRoadLeft; x + carW <= kRoadRight; x += 8) {
       double cost = 0.02 * std::abs(x - car->X);
       for (int slot = 1; slot <= kRoadObjectSlots; ++slot) {
-        const TWallSprite* w = form.RoadObjects[slot];
-        if (!form.RoadObjectUsed[slot] || !w || w->Wrecked || w->Collected) continue;
+        const TWallSprite* w = form.RoadObjects[slot].get();
+        if (!w || w->Wrecked || w->Collected) continue;
         const WallGroup group = WallKind(w->Kind).Group;
         const bool bonus = group == WallGroup::kBonus;
         if (!bonus && group != WallGroup::kObstacle && group != WallGroup::kCar) continue;

@@ -94,7 +94,8 @@ ResultFields GameCheckpoint(TMForm& form) {
   f.emplace_back("score", std::to_string(form.Score));
   f.emplace_back("lives", std::to_string(form.Lives));
   f.emplace_back("time", std::to_string(form.TimeLeftMs));
-  const TMyCarSprite* car = form.ScreenState == ScreenStates::kRace ? form.PlayerCar : nullptr;
+  const TMyCarSprite* car =
+      form.ScreenState == ScreenStates::kRace ? form.PlayerCar.get() : nullptr;
   f.emplace_back("carx", car ? Fixed(car->X) : std::string("-"));
   f.emplace_back("cary", car ? Fixed(car->Y) : std::string("-"));
   f.emplace_back("distance", car ? Fixed(car->Distance) : std::string("-"));

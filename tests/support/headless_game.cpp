@@ -69,7 +69,7 @@ void HeadlessGame::Pump(int turns) {
 }
 
 bool HeadlessGame::ClickSlot(int slot) {
-  const TMenuButton* button = form_->WidgetSlots[slot];
+  const TMenuButton* button = form_->WidgetSlots[slot].get();
   if (!button) return false;
   const int x = static_cast<int>(button->X) + button->Width / 2;
   const int y = static_cast<int>(button->Y) + button->Height / 2;

@@ -244,11 +244,7 @@ std::string RaceWorld::CheckBookkeeping() const {
   std::set<const TWallSprite*> seen;
   const TSpriteEngine& root = form.MDXSpriteEngine->Root();
   for (int32_t s = 1; s <= kRoadObjectSlots; ++s) {
-    const TWallSprite* o = form.RoadObjects[s];
-    if (form.RoadObjectUsed[s] != (o != nullptr)) {
-      out << "slot " << s << " used " << form.RoadObjectUsed[s] << " but object " << o << "; ";
-      continue;
-    }
+    const TWallSprite* o = form.RoadObjects[s].get();
     if (!o) continue;
     if (o->Slot != s) out << "slot " << s << " holds the object of slot " << o->Slot << "; ";
     if (o->Parent() != &root) out << "slot " << s << " object is not in the tree; ";

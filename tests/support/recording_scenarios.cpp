@@ -29,7 +29,7 @@ void WaitForMenu(GameRecorder& rec) {
 
 // Points at a button as a player does, clicks it and lets a few frames pass.
 void ClickSlot(GameRecorder& rec, int slot, int settleFrames = 10) {
-  TMenuButton* button = rec.Form().WidgetSlots[slot];
+  TMenuButton* button = rec.Form().WidgetSlots[slot].get();
   if (!button) throw std::runtime_error("no button in slot " + std::to_string(slot));
   const int x = static_cast<int>(button->X) + button->Width / 2;
   const int y = static_cast<int>(button->Y) + button->Height / 2;

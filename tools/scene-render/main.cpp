@@ -78,7 +78,7 @@ int RenderRaceScenes(const std::string& data, const std::string& out) {
   s.Platform().input->Set(held);
   auto wrecked = [&] {
     for (int slot = 1; slot <= kRoadObjectSlots; ++slot) {
-      if (form.RoadObjectUsed[slot] && form.RoadObjects[slot]->Wrecked) return true;
+      if (form.RoadObjects[slot] && form.RoadObjects[slot]->Wrecked) return true;
     }
     return false;
   };

@@ -61,7 +61,7 @@ void SceneSession::RunTicks(int ticks) {
 }
 
 void SceneSession::ClickSlot(int slot) {
-  TMenuButton* button = form_->WidgetSlots[slot];
+  TMenuButton* button = form_->WidgetSlots[slot].get();
   if (!button) return;
   const int x = static_cast<int>(button->X) + button->Width / 2;
   const int y = static_cast<int>(button->Y) + button->Height / 2;
