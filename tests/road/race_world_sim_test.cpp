@@ -23,6 +23,7 @@ RaceControls ScriptedControls(int frame, int frameRate) {
 
 struct SimResult {
   int racesFinished;
+  int finishSounds;
   int maxObjects;
   int maxShots;
   int32_t score;
@@ -43,6 +44,7 @@ SimResult Simulate(int frameRate, uint32_t seed, int seconds) {
     result.maxShots = std::max(result.maxShots, world.Bullets().ActiveCount());
   }
   result.racesFinished = world.RacesFinished();
+  result.finishSounds = world.SoundCount("Finish");
   result.score = world.Form().Score;
   result.distance = world.Car().Distance;
   result.randomState = world.Form().Random.State();
@@ -53,6 +55,9 @@ TEST(RaceWorldSimulation, MinutesOfRacingKeepTheBookkeepingWhole) {
   for (int frameRate : {60, 85}) {
     const SimResult r = Simulate(frameRate, 20261210, 180);
     EXPECT_GE(r.racesFinished, 1) << frameRate;
+    // The game's finish step: one fanfare a line crossed, the last race maybe still braking.
+    EXPECT_GE(r.finishSounds, r.racesFinished) << frameRate;
+    EXPECT_LE(r.finishSounds, r.racesFinished + 1) << frameRate;
     EXPECT_GE(r.maxObjects, 10) << frameRate;
     EXPECT_GE(r.maxShots, 10) << frameRate;
     EXPECT_GT(r.score, 0) << frameRate;

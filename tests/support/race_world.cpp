@@ -195,24 +195,8 @@ bool RaceWorld::Step(const RaceControls& controls) {
       ++racesFinished_;
       StartLevel(form.Level + 1);
     }
-    if (car.Y < form.FinishY && !car.Finished) {
-      car.State = CarStates::kFinished;
-      car.SpeedMode = SpeedModes::kDownToTarget;
-      car.TargetSpeed = 0;
-      car.Finished = true;
-      car.Firing = false;
-    }
-    if (!car.HasTurbo) car.TurboMs = 100000;
-    if (!car.HasShield) car.ShieldMs = 100000;
-    car.AccelerateInput = controls.Accelerate;
-    if (controls.Brake) car.Brake();
-    car.SteerLeftInput = controls.Left;
-    car.SteerRightInput = controls.Right;
-    car.ApplyFiringControls(controls.Fire);
-    if (options_.Spawn) {
-      SpawnerTick(form);
-      PurgeRoadObjects(form);
-    }
+    CarStep(form, controls);
+    if (options_.Spawn) RoadStep(form);
   }
   if (!options_.Check) return true;
   const std::string problem = CheckBookkeeping();

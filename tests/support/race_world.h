@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/mform.h"
+#include "app/race_step.h"
 #include "platform/headless/headless_platform.h"
 #include "platform/surface.h"
 
@@ -19,14 +20,6 @@ class TMyCarSprite;
 class TBullets;
 class TWallSprite;
 class TExplosion;
-
-struct RaceControls {
-  bool Accelerate = false;
-  bool Brake = false;
-  bool Left = false;
-  bool Right = false;
-  bool Fire = false;
-};
 
 class RaceWorld {
  public:
@@ -38,7 +31,8 @@ class RaceWorld {
     int32_t Lives = 4;
     // Draw every frame onto an 800 x 600 surface (the draw pass also runs the drawing code).
     bool Draw = true;
-    // Spawn and purge road objects at the end of each frame, as the race frame does.
+    // Run the road step (spawn and purge road objects) at the end of each frame, as the race
+    // frame does.
     bool Spawn = true;
     // Check the bookkeeping after every frame (benchmarks turn it off).
     bool Check = true;
@@ -61,8 +55,9 @@ class RaceWorld {
   // Race start: the car's per-race reset, the slots, the finish line, the weights, the shots.
   void StartLevel(int32_t level);
 
-  // One race frame: move pass, draw pass, the finish line, the controls, the spawner and the
-  // purge; then the bookkeeping check. Returns false once the check has failed.
+  // One race frame: move pass, draw pass, then the game's own car step (the finish line, the idle
+  // bonus timers, the controls) and road step (the spawner and the purge); then the bookkeeping
+  // check. Returns false once the check has failed.
   bool Step(const RaceControls& controls = {});
   // Frames with the same controls; stops early at a failed check.
   bool Run(int frames, const RaceControls& controls = {});
