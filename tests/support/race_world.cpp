@@ -9,6 +9,7 @@
 
 #include "app/race_level.h"
 #include "assets/picture_collection.h"
+#include "forge/pictures/picture_catalogue.h"
 #include "frontend/message_window.h"
 #include "player/bullets.h"
 #include "player/explosion.h"
@@ -20,74 +21,6 @@
 
 namespace vontra {
 namespace {
-
-struct ImageSpec {
-  std::string Name;
-  int Width;
-  int Height;
-  int Frames;
-};
-
-std::vector<ImageSpec> RaceImageSpecs() {
-  std::vector<ImageSpec> specs = {
-      {"Car1", 40, 72, 1},
-      {"Car2", 40, 72, 1},
-      {"Car3", 42, 70, 1},
-      {"Car4", 38, 74, 1},
-      {"CarEngineRed", 20, 36, 1},
-      {"CarEngineBlue", 20, 36, 1},
-      {"CarEngineYellow", 20, 36, 1},
-      {"EngineFire", 24, 40, 5},
-      {"GunFire", 12, 14, 4},
-      {"EnergyBarSmall", 9, 7, 1},
-      {"Crack", 48, 24, 1},
-      {"WaterSmall", 44, 28, 1},
-      {"StonesSmall", 48, 30, 1},
-      {"SpikesBig", 110, 24, 1},
-      {"SpikesSmall", 48, 20, 1},
-      {"WallSmall", 52, 28, 1},
-      {"FenseLeft", 24, 60, 1},
-      {"FenseRight", 24, 60, 1},
-      {"SignLeftBlue", 26, 40, 1},
-      {"SignLeftRed", 26, 40, 1},
-      {"SignRightBlue", 30, 40, 1},
-      {"SignRightRed", 30, 40, 1},
-      {"BushLeft", 36, 40, 1},
-      {"BushRight", 36, 40, 1},
-      {"CarLeft", 38, 70, 1},
-      {"CarRight", 38, 70, 1},
-      {"FinishLine", 453, 24, 1},
-      {"ExplosionSmall", 48, 48, 14},
-      {"ExplosionBig", 64, 64, 14},
-      {"BombExplosion", 96, 96, 14},
-      {"ExplosionMicro", 16, 16, 4},
-      {"BulletMGMy", 4, 8, 1},
-      {"BulletMGMonster", 4, 8, 1},
-      {"BulletG", 4, 8, 1},
-      {"Rocket", 5, 10, 1},
-      {"BulletExplosion", 12, 12, 17},
-      {"RocketExplosion", 20, 20, 17},
-  };
-  for (const char* name :
-       {"Gun", "Engine", "Shield", "Energy", "Gun2", "Rockets", "Rockets2", "MegaBomb"}) {
-    specs.push_back({name, 32, 32, 8});
-  }
-  for (const char* name :
-       {"MG_Top", "MG_Left", "MG_Right", "MG_Top_I", "MG_Left_I", "MG_Right_I"}) {
-    specs.push_back({name, 8, 20, 1});
-  }
-  for (const char* name : {"R_Top", "R_Left", "R_Right", "R_Top_I", "R_Left_I", "R_Right_I"}) {
-    specs.push_back({name, 8, 22, 1});
-  }
-  // Traffic vehicles of varied sizes, both directions alike.
-  for (int model = 5; model <= 20; ++model) {
-    const int w = 40 + (model % 4) * 4;
-    const int h = 70 + (model % 5) * 8;
-    specs.push_back({"Car" + std::to_string(model), w, h, 1});
-    specs.push_back({"Car" + std::to_string(model) + "_Inv", w, h, 1});
-  }
-  return specs;
-}
 
 HeadlessOptions PlatformOptions(const RaceWorld::Options& options) {
   HeadlessOptions platform;
@@ -106,17 +39,18 @@ int CountBelow(const TSprite& sprite) {
 
 void FillRaceImages(TPictureCollection& list) {
   uint32_t colour = 0x204080;
-  for (const ImageSpec& spec : RaceImageSpecs()) {
+  for (const forge::PictureSpec& spec : forge::kPictures) {
+    if (spec.archive != forge::Archive::Race) continue;
     TPictureCollectionItem& item = list.Add();
-    item.SetName(spec.Name);
-    item.Picture.Width = spec.Width * spec.Frames;
-    item.Picture.Height = spec.Height;
+    item.SetName(std::string(spec.name));
+    item.Picture.Width = spec.width * spec.frames;
+    item.Picture.Height = spec.height;
     // Never pure black, which is the colour key.
     colour = (colour * 1103515245u + 12345u) & 0xFFFFFF;
-    item.Picture.Pixels.assign(static_cast<size_t>(item.Picture.Width) * spec.Height,
+    item.Picture.Pixels.assign(static_cast<size_t>(item.Picture.Width) * spec.height,
                                colour | 0x101010);
-    item.PatternWidth = spec.Width;
-    item.PatternHeight = spec.Height;
+    item.PatternWidth = spec.width;
+    item.PatternHeight = spec.height;
     item.Prepare();
   }
 }

@@ -92,7 +92,8 @@ class RaceWorld {
   int racesFinished_ = 0;
 };
 
-// The race pictures with the sizes and frame counts of the game's art, in flat colours.
+// The race archive's pictures with the names, frame sizes and frame counts of the forge's
+// catalogue, in flat colours.
 void FillRaceImages(TPictureCollection& list);
 
 }  // namespace vontra
