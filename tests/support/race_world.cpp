@@ -1,12 +1,12 @@
 #include "support/race_world.h"
 
 #include <algorithm>
-#include <cmath>
 #include <set>
 #include <sstream>
 
 #include <gtest/gtest.h>
 
+#include "app/frame_tick.h"
 #include "app/race_level.h"
 #include "assets/picture_collection.h"
 #include "forge/pictures/picture_catalogue.h"
@@ -63,6 +63,9 @@ RaceWorld::RaceWorld(const Options& options)
   TMForm& form = *form_;
   form.Routines.PlaySound = [this](TMForm&, const std::string& name) { sounds_.push_back(name); };
   form.Routines.OpenMessageWindow = [this](TMForm& f, WindowKinds kind) {
+    // The world runs without the shell's windows: the level banner of a new race is shown to
+    // no one, and the race goes on at once.
+    if (kind == WindowKinds::kLevelBanner) return;
     windows_.push_back(kind);
     f.WindowKind = kind;
   };
@@ -96,19 +99,11 @@ TExplosion& RaceWorld::BigExplosion() {
 }
 
 void RaceWorld::SetFrameRate(int rate) {
-  TMForm& form = *form_;
-  form.FrameRate = rate;
-  form.FrameTimeMs = static_cast<int32_t>(std::nearbyint(1000.0 / rate));
-  form.SpeedFactor = 85.0 / rate;
+  UpdateFrameTiming(*form_, rate);
 }
 
 void RaceWorld::StartLevel(int32_t level) {
-  // The game's own level start; the world runs without the shell's windows, so the level
-  // banner it opens is put away at once.
-  const WindowKinds windowBefore = form_->WindowKind;
   vontra::StartLevel(*form_, level);
-  if (!windows_.empty() && windows_.back() == WindowKinds::kLevelBanner) windows_.pop_back();
-  form_->WindowKind = windowBefore;
 }
 
 void RaceWorld::MovePass() {
@@ -117,7 +112,6 @@ void RaceWorld::MovePass() {
 
 bool RaceWorld::Step(const RaceControls& controls) {
   TMForm& form = *form_;
-  TMyCarSprite& car = Car();
   ++frames_;
   if (form.WindowKind == WindowKinds::kNone) {
     MovePass();
@@ -125,7 +119,9 @@ bool RaceWorld::Step(const RaceControls& controls) {
       surface_.Fill(0);
       form.MDXSpriteEngine->Root().DrawAll();
     }
-    if (car.Stopped) {
+    // The world runs no race clock (its time-up opens a window only the shell closes): a car
+    // stopped after the finish goes straight on to the next race, without the time bonus.
+    if (Car().Stopped) {
       ++racesFinished_;
       StartLevel(form.Level + 1);
     }

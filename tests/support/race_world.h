@@ -50,9 +50,10 @@ class RaceWorld {
   TExplosion& BigExplosion();
   Surface& Frame() { return surface_; }
 
-  // Frame timing as the frame loop derives it from a measured rate.
+  // Frame timing as the frame loop derives it from a measured rate (the game's own derivation).
   void SetFrameRate(int rate);
-  // Race start: the car's per-race reset, the slots, the finish line, the weights, the shots.
+  // The game's race start: the car's per-race reset, the slots, the finish line, the weights,
+  // the shots. Its level banner is not shown (see WindowsOpened).
   void StartLevel(int32_t level);
 
   // One race frame: move pass, draw pass, then the game's own car step (the finish line, the idle
@@ -75,10 +76,10 @@ class RaceWorld {
   const std::vector<std::string>& Sounds() const { return sounds_; }
   int SoundCount(const std::string& name) const;
   void ClearSounds() { sounds_.clear(); }
-  // Message windows opened (game over is 8).
+  // Message windows opened, but for the level banners, which the world never shows.
   const std::vector<WindowKinds>& WindowsOpened() const { return windows_; }
   int Frames() const { return frames_; }
-  // Races finished and started anew by StepRace.
+  // Races finished (the car stopped after the line) and started anew by Step.
   int RacesFinished() const { return racesFinished_; }
 
  private:
