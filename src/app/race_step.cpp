@@ -1,5 +1,6 @@
 #include "app/race_step.h"
 
+#include "app/race_state.h"
 #include "player/my_car_sprite.h"
 #include "player/race_context.h"
 #include "road/spawner.h"

@@ -2,10 +2,10 @@
 // The part of a race frame that comes after the move and draw passes and the clock: the finish
 // line, the car's controls and the road's spawner. The race frame runs it on the game; the
 // race-world test harness runs the same functions on a race of its own.
-#include "app/race_state.h"
 
 namespace vontra {
 
+class RaceState;
 class TMyCarSprite;
 
 // What the player asks of the car in one frame.
