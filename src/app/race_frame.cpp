@@ -4,10 +4,10 @@
 #include "app/race_events.h"
 #include "app/race_hud.h"
 #include "app/race_level.h"
+#include "app/race_step.h"
 #include "frontend/front_end.h"
 #include "player/my_car_sprite.h"
 #include "player/race_context.h"
-#include "road/spawner.h"
 
 namespace vontra {
 namespace {
@@ -15,20 +15,18 @@ namespace {
 constexpr int kBonusPointsPerSecond = 5;
 constexpr int kBonusSpeedUp = 10;
 constexpr int32_t kWarningMs = 10000;
-// The timers of bonuses the car does not carry are parked high; picking one up sets its time.
-constexpr int32_t kIdleBonusMs = 100000;
 
 void OpenWindow(TMForm& form, WindowKinds kind) {
   if (form.Routines.OpenMessageWindow) form.Routines.OpenMessageWindow(form, kind);
 }
 
-void ApplyControls(TMForm& form, TMyCarSprite& car) {
+RaceControls ControlsFromInput(const TMForm& form) {
   const InputStateSet& in = form.InputStates;
-  car.AccelerateInput = in.Up;
-  if (in.Down) car.Brake();
-  car.SteerLeftInput = in.Left;
-  car.SteerRightInput = in.Right;
-  car.ApplyFiringControls(in.Fire || form.CtrlDown);
+  return RaceControls{.Accelerate = in.Up,
+                      .Brake = in.Down,
+                      .Left = in.Left,
+                      .Right = in.Right,
+                      .Fire = in.Fire || form.CtrlDown};
 }
 
 }  // namespace
@@ -69,18 +67,6 @@ void RaceClockStep(TMForm& form) {
   if (!car.Finished) form.TimeLeftMs -= form.FrameTimeMs;
 }
 
-void FinishStep(TMForm& form) {
-  TMyCarSprite& car = *form.PlayerCar;
-  if (!(car.Y < form.FinishY) || car.Finished) return;
-  RacePlaySound(form, "Finish");
-  car.State = CarStates::kFinished;
-  car.SpeedMode = SpeedModes::kDownToTarget;
-  car.TargetSpeed = 0;
-  car.Finished = true;
-  car.Firing = false;
-  RaceStopSound(form, "Shot");
-}
-
 void PauseRaceFromOutside(TMForm& form) {
   if (form.ScreenState == ScreenStates::kRace &&
       (form.WindowKind == WindowKinds::kNone || form.WindowKind == WindowKinds::kLevelBanner)) {
@@ -104,18 +90,13 @@ void RaceFrame(TMForm& form, int lagCount) {
     UpdateHudPanels(form);
   }
   if (form.WindowKind == WindowKinds::kNone && form.PlayerCar) {
-    TMyCarSprite& car = *form.PlayerCar;
     UpdateShake(form);
     UpdateProgressCar(form);
     RaceClockStep(form);
     // A new race started by the clock opens its banner; the rest waits for it.
     if (form.WindowKind == WindowKinds::kNone) {
-      FinishStep(form);
-      if (!car.HasTurbo) car.TurboMs = kIdleBonusMs;
-      if (!car.HasShield) car.ShieldMs = kIdleBonusMs;
-      ApplyControls(form, car);
-      SpawnerTick(form);
-      PurgeRoadObjects(form);
+      CarStep(form, ControlsFromInput(form));
+      RoadStep(form);
     }
   }
   PresentFrame(form);

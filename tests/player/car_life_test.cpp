@@ -8,6 +8,12 @@
 namespace vontra {
 namespace {
 
+// Frames of one cycle of the big blast at the world's 85 frames a second: it advances 21.25
+// frames a second and wraps half a frame early.
+double BlastCycleFrames(const TExplosion& blast) {
+  return (blast.FrameCount - 0.5) / (21.25 / 85);
+}
+
 RaceWorld::Options Quiet(int32_t lives = 4) {
   RaceWorld::Options options;
   options.Spawn = false;
@@ -60,15 +66,14 @@ TEST(CarLife, DestroyedCarExplodesTwiceThenRespawnsWithFullEnergy) {
     world.Step({.Accelerate = true});
     ++frames;
   }
-  // A cycle of 14 frames at 21.25 frames a second, wrapped half a frame early: about 54 frames.
-  EXPECT_NEAR(frames, 54, 2);
+  EXPECT_NEAR(frames, BlastCycleFrames(blast), 2);
   world.Step();
   EXPECT_EQ(blast.Y, car.Y + car.Height - blast.Height) << "second cycle at the bottom edge";
   while (car.State == CarStates::kDestroyed && frames < 500) {
     world.Step({.Accelerate = true});
     ++frames;
   }
-  EXPECT_NEAR(frames, 108, 4);
+  EXPECT_NEAR(frames, 2 * BlastCycleFrames(blast), 4);
   EXPECT_EQ(car.State, CarStates::kDriving);
   EXPECT_EQ(world.Form().Lives, 2);
   EXPECT_FALSE(blast.Visible);
@@ -89,7 +94,7 @@ TEST(CarLife, LosingTheLastLifeEndsTheGameOnceAfterTwoCycles) {
     world.MovePass();
     ++frames;
   }
-  EXPECT_NEAR(frames, 108, 4);
+  EXPECT_NEAR(frames, 2 * BlastCycleFrames(world.BigExplosion()), 4);
   ASSERT_EQ(world.WindowsOpened(), std::vector<WindowKinds>{WindowKinds::kGameOver});
   EXPECT_FALSE(world.BigExplosion().Visible);
   EXPECT_EQ(car.State, CarStates::kDestroyed);

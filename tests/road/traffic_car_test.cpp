@@ -2,6 +2,7 @@
 
 #include <set>
 
+#include "assets/picture_collection.h"
 #include "player/bullets.h"
 #include "player/my_car_sprite.h"
 #include "road/spawner.h"
@@ -124,36 +125,70 @@ TEST(TrafficCar, WeaponsFireFromTheirMounts) {
   struct Shot {
     double x, y;
   };
+  // The car's box where it stands, from the size of its picture.
+  struct Box {
+    double left, top, right, bottom, cx, cy;
+  };
   struct Case {
     uint8_t kind;
+    const char* picture;
     TrafficWeapons weapon;
     ShotKinds shotKind;
-    std::vector<Shot> shots;  // for a car at (300, 100)
+    std::vector<Shot> (*shots)(const Box&);
   };
-  // "Car5" is 44 x 70 and "Car5_Inv" the same.
+  // Kind 26 drives up the road, kind 27 ("_Inv") comes down it: the mounts mirror.
   const Case cases[] = {
-      {26, TrafficWeapons::kMachineGun, ShotKinds::kMachineGun, {{319, 117}}},
-      {27, TrafficWeapons::kMachineGun, ShotKinds::kMachineGun, {{319, 147}}},
-      {26, TrafficWeapons::kTwinGuns, ShotKinds::kShell, {{337, 100}, {301, 100}}},
-      {27, TrafficWeapons::kTwinGuns, ShotKinds::kShell, {{339, 154}, {299, 154}}},
-      {26, TrafficWeapons::kRocket, ShotKinds::kRocket, {{320, 98}}},
-      {27, TrafficWeapons::kRocket, ShotKinds::kRocket, {{318, 152}}},
-      {26, TrafficWeapons::kTwinRockets, ShotKinds::kRocket, {{304, 79}, {337, 79}}},
-      {27, TrafficWeapons::kTwinRockets, ShotKinds::kRocket, {{304, 165}, {337, 165}}},
+      {26, "Car5", TrafficWeapons::kMachineGun, ShotKinds::kMachineGun,
+       [](const Box& b) {
+         return std::vector<Shot>{{b.cx - 3, b.cy - 18}};
+       }},
+      {27, "Car5_Inv", TrafficWeapons::kMachineGun, ShotKinds::kMachineGun,
+       [](const Box& b) {
+         return std::vector<Shot>{{b.cx - 3, b.cy + 12}};
+       }},
+      {26, "Car5", TrafficWeapons::kTwinGuns, ShotKinds::kShell,
+       [](const Box& b) {
+         return std::vector<Shot>{{b.right - 7, b.bottom - 70}, {b.left + 1, b.bottom - 70}};
+       }},
+      {27, "Car5_Inv", TrafficWeapons::kTwinGuns, ShotKinds::kShell,
+       [](const Box& b) {
+         return std::vector<Shot>{{b.right - 5, b.bottom - 16}, {b.left - 1, b.bottom - 16}};
+       }},
+      {26, "Car5", TrafficWeapons::kRocket, ShotKinds::kRocket,
+       [](const Box& b) {
+         return std::vector<Shot>{{b.cx - 2, b.cy - 37}};
+       }},
+      {27, "Car5_Inv", TrafficWeapons::kRocket, ShotKinds::kRocket,
+       [](const Box& b) {
+         return std::vector<Shot>{{b.cx - 4, b.cy + 17}};
+       }},
+      {26, "Car5", TrafficWeapons::kTwinRockets, ShotKinds::kRocket,
+       [](const Box& b) {
+         return std::vector<Shot>{{b.left + 4, b.top - 21}, {b.right - 7, b.top - 21}};
+       }},
+      {27, "Car5_Inv", TrafficWeapons::kTwinRockets, ShotKinds::kRocket,
+       [](const Box& b) {
+         return std::vector<Shot>{{b.left + 4, b.top + 65}, {b.right - 7, b.top + 65}};
+       }},
   };
   for (const Case& c : cases) {
     RaceWorld world(Quiet());
-    TWallSprite& o = *world.Place(c.kind, 300, 100);
-    ASSERT_EQ(o.Width, 44);
-    ASSERT_EQ(o.Height, 70);
+    const TPictureCollectionItem& picture = world.Form().MDXImageList3->Find(c.picture);
+    const double w = picture.Width();
+    const double h = picture.Height();
+    const Box box{300, 100, 300 + w, 100 + h, 300 + w / 2, 100 + h / 2};
+    TWallSprite& o = *world.Place(c.kind, box.left, box.top);
+    ASSERT_EQ(o.Width, w) << c.picture;
+    ASSERT_EQ(o.Height, h) << c.picture;
     o.Weapon = c.weapon;
     o.FireWeapon();
+    const std::vector<Shot> shots = c.shots(box);
     const TBullets& pool = world.Bullets();
-    ASSERT_EQ(pool.ActiveCount(), static_cast<int>(c.shots.size()));
-    for (size_t i = 0; i < c.shots.size(); ++i) {
+    ASSERT_EQ(pool.ActiveCount(), static_cast<int>(shots.size()));
+    for (size_t i = 0; i < shots.size(); ++i) {
       const int slot = static_cast<int>(i) + 1;
-      EXPECT_EQ(pool.ShotX[slot], c.shots[i].x) << int(c.kind) << " weapon " << ToInt(c.weapon);
-      EXPECT_EQ(pool.ShotY[slot], c.shots[i].y) << int(c.kind) << " weapon " << ToInt(c.weapon);
+      EXPECT_EQ(pool.ShotX[slot], shots[i].x) << int(c.kind) << " weapon " << ToInt(c.weapon);
+      EXPECT_EQ(pool.ShotY[slot], shots[i].y) << int(c.kind) << " weapon " << ToInt(c.weapon);
       EXPECT_EQ(pool.Kind[slot], c.shotKind);
       EXPECT_EQ(pool.Owner[slot], ShotOwners::kTraffic);
       EXPECT_EQ(pool.Speed[slot], o.SameDirection ? o.OwnSpeed + 40 : o.OwnSpeed - 40);

@@ -114,13 +114,17 @@ TEST(WallSprite, ANewObjectTouchingAnotherIsDiscardedEdgesIncluded) {
 
 TEST(WallSprite, WreckKeepsTheExplosionCentred) {
   RaceWorld world(Quiet());
-  TWallSprite& o = *world.Place(32, 300, 100);  // "Car8", 40 x 94 here
-  ASSERT_EQ(o.Width, 40);
+  TWallSprite& o = *world.Place(32, 300, 100);  // "Car8", a traffic car with the big blast
+  const double centreX = o.X + o.Width / 2.0;
+  const double centreY = o.Y + o.Height / 2.0;
+  const TPictureCollectionItem& blast = world.Form().MDXImageList3->Find("ExplosionBig");
+  ASSERT_NE(o.Width, blast.Width()) << "the test wants a car of another size than its blast";
   o.Wreck();
-  EXPECT_EQ(o.Width, 64);
-  EXPECT_EQ(o.X, 288) << "40 wide to 64 moves 12 pixels left";
-  EXPECT_EQ(o.Y, 100 + (94 - 64) / 2.0);
-  EXPECT_EQ(o.FrameCount, 14);
+  EXPECT_EQ(o.Width, blast.Width());
+  EXPECT_EQ(o.Height, blast.Height());
+  EXPECT_EQ(o.X + o.Width / 2.0, centreX);
+  EXPECT_EQ(o.Y + o.Height / 2.0, centreY);
+  EXPECT_EQ(o.FrameCount, blast.PatternCount());
   EXPECT_FALSE(o.LoopFrames);
   EXPECT_EQ(o.OwnSpeed, 0.0);
   EXPECT_EQ(world.SoundCount("WallExplosion"), 1);

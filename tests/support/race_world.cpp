@@ -1,14 +1,15 @@
 #include "support/race_world.h"
 
 #include <algorithm>
-#include <cmath>
 #include <set>
 #include <sstream>
 
 #include <gtest/gtest.h>
 
+#include "app/frame_tick.h"
 #include "app/race_level.h"
 #include "assets/picture_collection.h"
+#include "forge/pictures/picture_catalogue.h"
 #include "frontend/message_window.h"
 #include "player/bullets.h"
 #include "player/explosion.h"
@@ -20,74 +21,6 @@
 
 namespace vontra {
 namespace {
-
-struct ImageSpec {
-  std::string Name;
-  int Width;
-  int Height;
-  int Frames;
-};
-
-std::vector<ImageSpec> RaceImageSpecs() {
-  std::vector<ImageSpec> specs = {
-      {"Car1", 40, 72, 1},
-      {"Car2", 40, 72, 1},
-      {"Car3", 42, 70, 1},
-      {"Car4", 38, 74, 1},
-      {"CarEngineRed", 20, 36, 1},
-      {"CarEngineBlue", 20, 36, 1},
-      {"CarEngineYellow", 20, 36, 1},
-      {"EngineFire", 24, 40, 5},
-      {"GunFire", 12, 14, 4},
-      {"EnergyBarSmall", 9, 7, 1},
-      {"Crack", 48, 24, 1},
-      {"WaterSmall", 44, 28, 1},
-      {"StonesSmall", 48, 30, 1},
-      {"SpikesBig", 110, 24, 1},
-      {"SpikesSmall", 48, 20, 1},
-      {"WallSmall", 52, 28, 1},
-      {"FenseLeft", 24, 60, 1},
-      {"FenseRight", 24, 60, 1},
-      {"SignLeftBlue", 26, 40, 1},
-      {"SignLeftRed", 26, 40, 1},
-      {"SignRightBlue", 30, 40, 1},
-      {"SignRightRed", 30, 40, 1},
-      {"BushLeft", 36, 40, 1},
-      {"BushRight", 36, 40, 1},
-      {"CarLeft", 38, 70, 1},
-      {"CarRight", 38, 70, 1},
-      {"FinishLine", 453, 24, 1},
-      {"ExplosionSmall", 48, 48, 14},
-      {"ExplosionBig", 64, 64, 14},
-      {"BombExplosion", 96, 96, 14},
-      {"ExplosionMicro", 16, 16, 4},
-      {"BulletMGMy", 4, 8, 1},
-      {"BulletMGMonster", 4, 8, 1},
-      {"BulletG", 4, 8, 1},
-      {"Rocket", 5, 10, 1},
-      {"BulletExplosion", 12, 12, 17},
-      {"RocketExplosion", 20, 20, 17},
-  };
-  for (const char* name :
-       {"Gun", "Engine", "Shield", "Energy", "Gun2", "Rockets", "Rockets2", "MegaBomb"}) {
-    specs.push_back({name, 32, 32, 8});
-  }
-  for (const char* name :
-       {"MG_Top", "MG_Left", "MG_Right", "MG_Top_I", "MG_Left_I", "MG_Right_I"}) {
-    specs.push_back({name, 8, 20, 1});
-  }
-  for (const char* name : {"R_Top", "R_Left", "R_Right", "R_Top_I", "R_Left_I", "R_Right_I"}) {
-    specs.push_back({name, 8, 22, 1});
-  }
-  // Traffic vehicles of varied sizes, both directions alike.
-  for (int model = 5; model <= 20; ++model) {
-    const int w = 40 + (model % 4) * 4;
-    const int h = 70 + (model % 5) * 8;
-    specs.push_back({"Car" + std::to_string(model), w, h, 1});
-    specs.push_back({"Car" + std::to_string(model) + "_Inv", w, h, 1});
-  }
-  return specs;
-}
 
 HeadlessOptions PlatformOptions(const RaceWorld::Options& options) {
   HeadlessOptions platform;
@@ -106,17 +39,18 @@ int CountBelow(const TSprite& sprite) {
 
 void FillRaceImages(TPictureCollection& list) {
   uint32_t colour = 0x204080;
-  for (const ImageSpec& spec : RaceImageSpecs()) {
+  for (const forge::PictureSpec& spec : forge::kPictures) {
+    if (spec.archive != forge::Archive::Race) continue;
     TPictureCollectionItem& item = list.Add();
-    item.SetName(spec.Name);
-    item.Picture.Width = spec.Width * spec.Frames;
-    item.Picture.Height = spec.Height;
+    item.SetName(std::string(spec.name));
+    item.Picture.Width = spec.width * spec.frames;
+    item.Picture.Height = spec.height;
     // Never pure black, which is the colour key.
     colour = (colour * 1103515245u + 12345u) & 0xFFFFFF;
-    item.Picture.Pixels.assign(static_cast<size_t>(item.Picture.Width) * spec.Height,
+    item.Picture.Pixels.assign(static_cast<size_t>(item.Picture.Width) * spec.height,
                                colour | 0x101010);
-    item.PatternWidth = spec.Width;
-    item.PatternHeight = spec.Height;
+    item.PatternWidth = spec.width;
+    item.PatternHeight = spec.height;
     item.Prepare();
   }
 }
@@ -129,6 +63,9 @@ RaceWorld::RaceWorld(const Options& options)
   TMForm& form = *form_;
   form.Routines.PlaySound = [this](TMForm&, const std::string& name) { sounds_.push_back(name); };
   form.Routines.OpenMessageWindow = [this](TMForm& f, WindowKinds kind) {
+    // The world runs without the shell's windows: the level banner of a new race is shown to
+    // no one, and the race goes on at once.
+    if (kind == WindowKinds::kLevelBanner) return;
     windows_.push_back(kind);
     f.WindowKind = kind;
   };
@@ -162,19 +99,11 @@ TExplosion& RaceWorld::BigExplosion() {
 }
 
 void RaceWorld::SetFrameRate(int rate) {
-  TMForm& form = *form_;
-  form.FrameRate = rate;
-  form.FrameTimeMs = static_cast<int32_t>(std::nearbyint(1000.0 / rate));
-  form.SpeedFactor = 85.0 / rate;
+  UpdateFrameTiming(*form_, rate);
 }
 
 void RaceWorld::StartLevel(int32_t level) {
-  // The game's own level start; the world runs without the shell's windows, so the level
-  // banner it opens is put away at once.
-  const WindowKinds windowBefore = form_->WindowKind;
   vontra::StartLevel(*form_, level);
-  if (!windows_.empty() && windows_.back() == WindowKinds::kLevelBanner) windows_.pop_back();
-  form_->WindowKind = windowBefore;
 }
 
 void RaceWorld::MovePass() {
@@ -183,7 +112,6 @@ void RaceWorld::MovePass() {
 
 bool RaceWorld::Step(const RaceControls& controls) {
   TMForm& form = *form_;
-  TMyCarSprite& car = Car();
   ++frames_;
   if (form.WindowKind == WindowKinds::kNone) {
     MovePass();
@@ -191,28 +119,14 @@ bool RaceWorld::Step(const RaceControls& controls) {
       surface_.Fill(0);
       form.MDXSpriteEngine->Root().DrawAll();
     }
-    if (car.Stopped) {
+    // The world runs no race clock (its time-up opens a window only the shell closes): a car
+    // stopped after the finish goes straight on to the next race, without the time bonus.
+    if (Car().Stopped) {
       ++racesFinished_;
       StartLevel(form.Level + 1);
     }
-    if (car.Y < form.FinishY && !car.Finished) {
-      car.State = CarStates::kFinished;
-      car.SpeedMode = SpeedModes::kDownToTarget;
-      car.TargetSpeed = 0;
-      car.Finished = true;
-      car.Firing = false;
-    }
-    if (!car.HasTurbo) car.TurboMs = 100000;
-    if (!car.HasShield) car.ShieldMs = 100000;
-    car.AccelerateInput = controls.Accelerate;
-    if (controls.Brake) car.Brake();
-    car.SteerLeftInput = controls.Left;
-    car.SteerRightInput = controls.Right;
-    car.ApplyFiringControls(controls.Fire);
-    if (options_.Spawn) {
-      SpawnerTick(form);
-      PurgeRoadObjects(form);
-    }
+    CarStep(form, controls);
+    if (options_.Spawn) RoadStep(form);
   }
   if (!options_.Check) return true;
   const std::string problem = CheckBookkeeping();

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/mform.h"
+#include "app/race_step.h"
 #include "platform/headless/headless_platform.h"
 #include "platform/surface.h"
 
@@ -19,14 +20,6 @@ class TMyCarSprite;
 class TBullets;
 class TWallSprite;
 class TExplosion;
-
-struct RaceControls {
-  bool Accelerate = false;
-  bool Brake = false;
-  bool Left = false;
-  bool Right = false;
-  bool Fire = false;
-};
 
 class RaceWorld {
  public:
@@ -38,7 +31,8 @@ class RaceWorld {
     int32_t Lives = 4;
     // Draw every frame onto an 800 x 600 surface (the draw pass also runs the drawing code).
     bool Draw = true;
-    // Spawn and purge road objects at the end of each frame, as the race frame does.
+    // Run the road step (spawn and purge road objects) at the end of each frame, as the race
+    // frame does.
     bool Spawn = true;
     // Check the bookkeeping after every frame (benchmarks turn it off).
     bool Check = true;
@@ -56,13 +50,15 @@ class RaceWorld {
   TExplosion& BigExplosion();
   Surface& Frame() { return surface_; }
 
-  // Frame timing as the frame loop derives it from a measured rate.
+  // Frame timing as the frame loop derives it from a measured rate (the game's own derivation).
   void SetFrameRate(int rate);
-  // Race start: the car's per-race reset, the slots, the finish line, the weights, the shots.
+  // The game's race start: the car's per-race reset, the slots, the finish line, the weights,
+  // the shots. Its level banner is not shown (see WindowsOpened).
   void StartLevel(int32_t level);
 
-  // One race frame: move pass, draw pass, the finish line, the controls, the spawner and the
-  // purge; then the bookkeeping check. Returns false once the check has failed.
+  // One race frame: move pass, draw pass, then the game's own car step (the finish line, the idle
+  // bonus timers, the controls) and road step (the spawner and the purge); then the bookkeeping
+  // check. Returns false once the check has failed.
   bool Step(const RaceControls& controls = {});
   // Frames with the same controls; stops early at a failed check.
   bool Run(int frames, const RaceControls& controls = {});
@@ -80,10 +76,10 @@ class RaceWorld {
   const std::vector<std::string>& Sounds() const { return sounds_; }
   int SoundCount(const std::string& name) const;
   void ClearSounds() { sounds_.clear(); }
-  // Message windows opened (game over is 8).
+  // Message windows opened, but for the level banners, which the world never shows.
   const std::vector<WindowKinds>& WindowsOpened() const { return windows_; }
   int Frames() const { return frames_; }
-  // Races finished and started anew by StepRace.
+  // Races finished (the car stopped after the line) and started anew by Step.
   int RacesFinished() const { return racesFinished_; }
 
  private:
@@ -97,7 +93,8 @@ class RaceWorld {
   int racesFinished_ = 0;
 };
 
-// The race pictures with the sizes and frame counts of the game's art, in flat colours.
+// The race archive's pictures with the names, frame sizes and frame counts of the forge's
+// catalogue, in flat colours.
 void FillRaceImages(TPictureCollection& list);
 
 }  // namespace vontra
