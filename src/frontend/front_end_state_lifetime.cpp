@@ -1,5 +1,6 @@
+// The front-end state owns the screens' buttons and captions, so it is made and destroyed where
+// their types are complete; the state's header and the save code need not know them.
 #include "app/front_end_state.h"
-
 #include "frontend/front_end.h"
 #include "frontend/menu_button.h"
 
