@@ -18,7 +18,8 @@ struct THighScore {
 
 // The front end's share of the game state: button slots, menu screens, options, the
 // high-score table and name entry. Strings are Windows-1251. The buttons and pictures are owned
-// here; the screen that made one frees it (FreeButtons, FreeSprite), the rest go with the state.
+// here; the screen that made one frees it (FreeButtons, or by resetting the field), the rest go
+// with the state.
 struct FrontEndState {
   // Out of line, where the sprites' types are complete.
   FrontEndState();

@@ -101,13 +101,13 @@ void LeaveRace(TMForm& form) {
   form.ShakeActive = false;
   form.ShakeDX = form.ShakeDY = 0;
   FreeRaceSprites(form);
-  FreeSprite(form.LeftPanelSprite);
-  FreeSprite(form.RightPanelSprite);
-  FreeSprite(form.ProgressCarSprite);
-  FreeSprite(form.NeedleSprite);
-  FreeSprite(form.LivesSprite);
-  FreeSprite(form.EnergyBarSprite);
-  for (int i = 1; i <= kHudIconCount; ++i) FreeSprite(form.WeaponIcons[i]);
+  form.LeftPanelSprite.reset();
+  form.RightPanelSprite.reset();
+  form.ProgressCarSprite.reset();
+  form.NeedleSprite.reset();
+  form.LivesSprite.reset();
+  form.EnergyBarSprite.reset();
+  for (int i = 1; i <= kHudIconCount; ++i) form.WeaponIcons[i].reset();
 }
 
 }  // namespace vontra

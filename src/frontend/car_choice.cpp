@@ -36,7 +36,7 @@ void OpenCarChoice(TMForm& form) {
 }
 
 void CloseCarChoice(TMForm& form) {
-  FreeSprite(form.SubScreenBackground);
+  form.SubScreenBackground.reset();
   for (int slot = 7; slot <= 10; ++slot) FreeSlot(form, slot);
   EnableFrameTimer(form, false);
 }

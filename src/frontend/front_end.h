@@ -39,11 +39,6 @@ class TCaptionSprite : public TImageSprite {
 std::unique_ptr<TCaptionSprite> NewCaption(TMForm& form, std::string_view image, double x, double y,
                                            int32_t z, bool visible = true,
                                            bool fromRaceImages = false);
-// Frees a sprite the screen created; nothing happens for an empty field.
-template <typename T>
-void FreeSprite(std::unique_ptr<T>& sprite) {
-  sprite.reset();
-}
 void EnableFrameTimer(TMForm& form, bool enabled);
 
 // Starts a frame: black, then the sprite tree's move pass (when moveFirst) and draw pass.

@@ -58,11 +58,11 @@ void OpenHelp(TMForm& form) {
 }
 
 void CloseHelp(TMForm& form) {
-  FreeSprite(form.SubScreenBackground);
+  form.SubScreenBackground.reset();
   FreeSlot(form, 7);
   FreeSlot(form, 8);
-  for (std::unique_ptr<TCaptionSprite>& icon : form.HelpIcons) FreeSprite(icon);
-  FreeSprite(form.CreditsPicture);
+  for (std::unique_ptr<TCaptionSprite>& icon : form.HelpIcons) icon.reset();
+  form.CreditsPicture.reset();
   EnableFrameTimer(form, false);
 }
 

@@ -29,7 +29,7 @@ void OpenHighScores(TMForm& form) {
 }
 
 void CloseHighScores(TMForm& form) {
-  FreeSprite(form.SubScreenBackground);
+  form.SubScreenBackground.reset();
   FreeSlot(form, 7);
   FreeSlot(form, 8);
   EnableFrameTimer(form, false);

@@ -43,9 +43,9 @@ constexpr double kDownPanelStep = 7.0 / 6.0;
 void BuildMenuSprites(TMForm& form) {
   // A rebuild never leaves an older menu behind.
   for (int slot = 1; slot <= 6; ++slot) FreeSlot(form, slot);
-  FreeSprite(form.ScreenCaption);
-  FreeSprite(form.UpPanel);
-  FreeSprite(form.DownPanel);
+  form.ScreenCaption.reset();
+  form.UpPanel.reset();
+  form.DownPanel.reset();
   SetBackdrop(form, "MMBackground");
   form.ScreenCaption = NewCaption(form, "NullCaption", 31, 190, 3);
   form.UpPanel = NewCaption(form, "UpPanel", 0, 0, 3);
@@ -201,9 +201,9 @@ void CloseSubScreen(TMForm& form) {
 
 void FreeMainMenu(TMForm& form) {
   FreeButtons(form);
-  FreeSprite(form.ScreenCaption);
-  FreeSprite(form.UpPanel);
-  FreeSprite(form.DownPanel);
+  form.ScreenCaption.reset();
+  form.UpPanel.reset();
+  form.DownPanel.reset();
 }
 
 }  // namespace vontra

@@ -210,12 +210,12 @@ void CloseMessageWindow(TMForm& form) {
       EndGame(form);
       return;
     case WindowKinds::kNameEntry:
-      FreeSprite(form.TextCursor);
+      form.TextCursor.reset();
       break;
     default:
       break;
   }
-  FreeSprite(form.WindowFrame);
+  form.WindowFrame.reset();
   form.WindowKind = WindowKinds::kNone;
 }
 

@@ -87,10 +87,10 @@ void OpenOptions(TMForm& form) {
 }
 
 void CloseOptions(TMForm& form) {
-  for (std::unique_ptr<TCaptionSprite>& label : form.OptionLabels) FreeSprite(label);
+  for (std::unique_ptr<TCaptionSprite>& label : form.OptionLabels) label.reset();
   for (int slot = 7; slot <= 10; ++slot) FreeSlot(form, slot);
-  FreeSprite(form.SubScreenBackground);
-  FreeSprite(form.TextCursor);
+  form.SubScreenBackground.reset();
+  form.TextCursor.reset();
   form.EditingExtraText = false;
   EnableFrameTimer(form, false);
 }

@@ -20,7 +20,7 @@ std::unique_ptr<TCaptionSprite> NewCaption(TMForm& form, std::string_view image,
 }
 
 void FreeSlot(TMForm& form, int slot) {
-  FreeSprite(form.WidgetSlots[slot]);
+  form.WidgetSlots[slot].reset();
 }
 
 void SetBackdrop(TMForm& form, std::string_view image) {
