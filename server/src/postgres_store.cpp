@@ -18,8 +18,13 @@ using ResultPtr = std::unique_ptr<PGresult, decltype(&PQclear)>;
 class PostgresStore final : public ScoreStore {
  public:
   explicit PostgresStore(std::string url) : url_(std::move(url)) {
-    Connect();
-    Migrate();
+    try {
+      Connect();
+      Migrate();
+    } catch (...) {
+      PQfinish(conn_);
+      throw;
+    }
   }
   ~PostgresStore() override { PQfinish(conn_); }
 
@@ -27,32 +32,35 @@ class PostgresStore final : public ScoreStore {
     // A connection lost mid-batch rolls the batch back; it is sent once more on a new one. Were
     // the commit itself done but its answer lost, the duplicate window drops the second copy.
     Retrying([&] {
-      for (size_t first = 0; first < results.size(); first += kPipelineLength) {
-        AddPipelined(results.subspan(first, std::min(kPipelineLength, results.size() - first)));
+      Exec("BEGIN");
+      try {
+        // Writers of every instance take turns, so ids are handed out in commit order and a
+        // reader that saw id N has seen every id below it.
+        Exec(sql::kWriterLock);
+        for (size_t first = 0; first < results.size(); first += kPipelineLength) {
+          AddPipelined(results.subspan(first, std::min(kPipelineLength, results.size() - first)));
+        }
+        Exec("COMMIT");
+      } catch (...) {
+        if (PQstatus(conn_) == CONNECTION_OK) PQclear(PQexec(conn_, "ROLLBACK"));
+        throw;
       }
       return 0;
     });
   }
 
-  std::vector<TableRow> Top(int64_t since, int64_t offset, int64_t limit) override {
+  std::vector<StoredResult> ResultsAfter(int64_t afterId, int64_t limit) override {
     return Retrying([&] {
       const ResultPtr rows =
-          Exec(sql::kTop, {std::to_string(since), std::to_string(limit), std::to_string(offset)});
-      std::vector<TableRow> table;
+          Exec(sql::kResultsAfter, {std::to_string(afterId), std::to_string(limit)});
+      std::vector<StoredResult> results;
+      results.reserve(static_cast<size_t>(PQntuples(rows.get())));
       for (int i = 0; i < PQntuples(rows.get()); ++i) {
-        table.push_back({offset + i + 1, PQgetvalue(rows.get(), i, 0),
-                         static_cast<int32_t>(std::stol(PQgetvalue(rows.get(), i, 1))),
-                         std::stoll(PQgetvalue(rows.get(), i, 2))});
+        results.push_back({std::stoll(PQgetvalue(rows.get(), i, 0)), PQgetvalue(rows.get(), i, 1),
+                           static_cast<int32_t>(std::stol(PQgetvalue(rows.get(), i, 2))),
+                           std::stoll(PQgetvalue(rows.get(), i, 3))});
       }
-      return table;
-    });
-  }
-
-  std::optional<int64_t> RankOf(int64_t since, std::string_view name) override {
-    return Retrying([&]() -> std::optional<int64_t> {
-      const ResultPtr rank = Exec(sql::kRankOf, {std::to_string(since), std::string(name)});
-      if (PQntuples(rank.get()) == 0) return std::nullopt;
-      return std::stoll(PQgetvalue(rank.get(), 0, 0));
+      return results;
     });
   }
 
@@ -70,9 +78,8 @@ class PostgresStore final : public ScoreStore {
     prepared_ = false;
   }
 
-  // The inserts of a batch go out in one pipeline, without a round trip each; up to the sync
-  // they form one implicit transaction, so they are committed together or not at all. The
-  // insert is parsed and planned once per connection.
+  // The inserts of a batch go out in one pipeline, without a round trip each, inside the
+  // batch's transaction. The insert is parsed and planned once per connection.
   void AddPipelined(std::span<const NewResult> results) {
     if (!prepared_) {
       const std::string text(sql::kInsertUnlessRecent);
@@ -169,6 +176,7 @@ class PostgresStore final : public ScoreStore {
     const auto version =
         static_cast<size_t>(std::stoll(PQgetvalue(Exec(sql::kReadVersion).get(), 0, 0)));
     const auto migrations = sql::Migrations("BIGINT GENERATED ALWAYS AS IDENTITY PRIMARY KEY");
+    sql::RefuseNewerSchema(version, migrations.size());
     for (size_t v = version; v < migrations.size(); ++v) {
       Exec(migrations[v]);
       Exec(sql::kWriteVersion, {std::to_string(v + 1)});

@@ -1,6 +1,6 @@
 #pragma once
 // The schema and the statements both databases run, in one dialect: numbered parameters ($1),
-// window functions, and the id column as the one spelling that differs.
+// and the id column as the one spelling that differs.
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,6 +10,10 @@ namespace vontra::scores::sql {
 // Migration N (1-based) brings the schema from version N-1 to N. Never edit a released one;
 // append a new one. "{id}" stands for the database's auto-numbered primary key.
 std::vector<std::string> Migrations(std::string_view idColumn);
+
+// Throws, with a message for the operator, when the database was migrated by a newer program
+// than this one: its schema may mean things this program would get wrong.
+void RefuseNewerSchema(size_t databaseVersion, size_t knownVersion);
 
 inline constexpr std::string_view kVersionTable =
     "CREATE TABLE IF NOT EXISTS schema_version (version INTEGER NOT NULL)";
@@ -26,19 +30,13 @@ inline constexpr std::string_view kInsertUnlessRecent =
     "AND created >= CAST($6 AS BIGINT) AND name = $1 AND score = CAST($2 AS INTEGER) AND extra = "
     "$3)";
 
-// Each name's best result since $1, the first to reach it winning ties.
-#define VONTRA_BEST_SINCE                                                                \
-  "WITH best AS (SELECT name, score, created, id, ROW_NUMBER() OVER (PARTITION BY name " \
-  "ORDER BY score DESC, id) AS k FROM results WHERE created >= $1) "
+// $1 the last id already read, $2 how many at most.
+inline constexpr std::string_view kResultsAfter =
+    "SELECT id, name, score, created FROM results WHERE id > CAST($1 AS BIGINT) ORDER BY id "
+    "LIMIT CAST($2 AS BIGINT)";
 
-inline constexpr std::string_view kTop = VONTRA_BEST_SINCE
-    "SELECT name, score, created FROM best WHERE k = 1 ORDER BY score DESC, id LIMIT $2 OFFSET $3";
-
-inline constexpr std::string_view kRankOf = VONTRA_BEST_SINCE
-    ", mine AS (SELECT score, id FROM best WHERE k = 1 AND name = $2) "
-    "SELECT (SELECT COUNT(*) FROM best, mine WHERE best.k = 1 AND (best.score > mine.score OR "
-    "(best.score = mine.score AND best.id < mine.id))) + 1 FROM mine";
-#undef VONTRA_BEST_SINCE
+// PostgreSQL: held by the transaction that writes results, across every instance.
+inline constexpr std::string_view kWriterLock = "SELECT pg_advisory_xact_lock(5602)";
 
 inline constexpr std::string_view kCount = "SELECT COUNT(*) FROM results";
 

@@ -1,6 +1,6 @@
 #pragma once
 // Where results live: one small interface, one implementation per database. Both use the same
-// schema, the same migrations and the same ranking query.
+// schema and the same migrations. The table itself is ranked in memory (ranking.h).
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -17,6 +17,13 @@ struct NewResult {
   std::string extra;    // UTF-8
   std::string address;  // the sender's IP address
   int64_t time = 0;     // seconds since the epoch
+};
+
+struct StoredResult {
+  int64_t id = 0;  // in the order the results were committed
+  std::string name;
+  int32_t score = 0;
+  int64_t created = 0;
 };
 
 struct TableRow {
@@ -42,15 +49,15 @@ class ScoreStore {
   // identical to one the same address sent in the ten minutes before is not stored again.
   // Throws std::runtime_error when the database fails; then nothing of the batch is stored.
   virtual void Add(std::span<const NewResult> results) = 0;
-  // One row per name, its best score; equal scores in the order they were reached.
-  virtual std::vector<TableRow> Top(int64_t since, int64_t offset, int64_t limit) = 0;
-  // The name's rank in the same order, or nothing when the name has no result since then.
-  virtual std::optional<int64_t> RankOf(int64_t since, std::string_view name) = 0;
+  // Up to `limit` results with an id above `afterId`, in id order. Ids grow in commit order, so
+  // a reader that remembers the last id it saw misses nothing. Throws like Add.
+  virtual std::vector<StoredResult> ResultsAfter(int64_t afterId, int64_t limit) = 0;
   virtual int64_t CountResults() = 0;
 };
 
 // "postgresql://…" or "postgres://…" opens PostgreSQL; anything else is an SQLite file name.
-// Creates and migrates the schema. Throws std::runtime_error when that fails.
+// Creates and migrates the schema. Throws std::runtime_error when that fails, or when the
+// database's schema is newer than this program knows.
 std::unique_ptr<ScoreStore> OpenScoreStore(const std::string& url);
 
 }  // namespace vontra::scores

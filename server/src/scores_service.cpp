@@ -1,6 +1,8 @@
 #include "scores_service.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cstdio>
 #include <fstream>
 #include <sstream>
 
@@ -29,6 +31,16 @@ std::optional<int64_t> Number(const std::string& text, int64_t max) {
   return value;
 }
 
+// A database's message, which may quote what a client sent, as one printable line.
+std::string OneLine(std::string_view text) {
+  std::string out;
+  for (const char c : text.substr(0, 300)) {
+    out += (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) ? ' ' : c;
+  }
+  while (!out.empty() && out.back() == ' ') out.pop_back();
+  return out;
+}
+
 std::shared_ptr<const std::string> ReadFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) return nullptr;
@@ -46,20 +58,29 @@ ScoresService::ScoresService(ScoreStore& writes, ScoreStore& reads, ServiceOptio
       clock_(std::move(clock)),
       limiter_(options_.resultsPerMinute),
       racePicture_(ReadFile(options_.assetsDir + "/screenshot-race.png")),
-      writer_(writes, [this] { ++generation_; }) {}
+      stylesheet_(std::make_shared<const std::string>(RenderStylesheet())),
+      installPage_(std::make_shared<const std::string>(RenderInstallPage())),
+      sync_(ranking_, clock_, options_.maxTableAge),
+      cache_(options_.pageCacheBytes),
+      pool_(options_.readThreads, options_.maxQueuedReads),
+      writer_(writes, [this] { AfterCommit(); }) {
+  sync_.CatchUp(reads_);
+}
 
 void ScoresService::Handle(std::string_view method, std::string_view target,
-                           const std::string& address, std::function<void(Reply)> done) {
+                           const std::string& address, Done done) {
   if (method != "GET" && method != "HEAD") return done(Text(405, "only GET"));
   const Target t = ParseTarget(target);
   const auto has = [&t](std::string_view key) { return t.params.find(key) != t.params.end(); };
   const auto param = [&t](std::string_view key) -> const std::string& {
     return t.params.find(key)->second;
   };
-  if (t.path == "/") return done(HomePage());
-  if (t.path == "/style.css")
-    return done({200, "text/css; charset=utf-8", Cached("css", RenderStylesheet)});
-  if (t.path == "/install") return done({200, kHtml, Cached("install", RenderInstallPage)});
+  if (t.path == "/") {
+    return CachedPage(
+        "home", [this] { return RenderHomePage(ranking_.Rows(Period::kAllTime, 0, 10)); }, done);
+  }
+  if (t.path == "/style.css") return done({200, "text/css; charset=utf-8", stylesheet_});
+  if (t.path == "/install") return done({200, kHtml, installPage_});
   if (t.path == "/race.png") {
     if (!racePicture_) return done(Text(404, "no picture"));
     return done({200, "image/png", racePicture_});
@@ -75,18 +96,17 @@ void ScoresService::Handle(std::string_view method, std::string_view target,
     if (!type) return done(Text(400, "bad type"));
     const auto page = has("page") ? Number(param("page"), kMaxPage) : std::optional<int64_t>(0);
     if (!page) return done(Text(400, "bad page"));
-    std::optional<std::string> name;
     if (has("name")) {
-      name = PercentDecode(param("name"));
+      std::optional<std::string> name = PercentDecode(param("name"));
       if (!name || name->size() > kMaxLookupName) return done(Text(400, "bad name"));
+      return LookupPage(static_cast<Period>(*type), std::move(*name), done);
     }
-    return done(TablePage(static_cast<Period>(*type), *page, name ? &*name : nullptr));
+    return TablePage(static_cast<Period>(*type), *page, done);
   }
   done(Text(400, "unknown request"));
 }
 
-void ScoresService::HandleResult(std::string_view inf, const std::string& address,
-                                 std::function<void(Reply)>& done) {
+void ScoresService::HandleResult(std::string_view inf, const std::string& address, Done& done) {
   const ResultDecoding decoded = DecodeResult(inf);
   if (!decoded.result) return done(Text(400, decoded.error));
   const int64_t now = clock_();
@@ -98,55 +118,62 @@ void ScoresService::HandleResult(std::string_view inf, const std::string& addres
   });
 }
 
-Reply ScoresService::TablePage(Period period, int64_t page, const std::string* name) {
-  const auto render = [&] {
-    TableView view{period, page, std::nullopt, std::nullopt, {}};
-    const int64_t since = PeriodStart(period, clock_());
-    std::lock_guard lock(readsMutex_);
-    int64_t offset = page * kRowsPerPage;
-    if (name != nullptr) {
-      view.name = *name;
-      view.nameRank = reads_.RankOf(since, *name);
-      // The player's row with the ranks around it.
-      if (view.nameRank) offset = std::max<int64_t>(0, *view.nameRank - 1 - 10);
-      view.rows = reads_.Top(since, offset, view.nameRank ? 21 : 0);
-    } else {
-      view.rows = reads_.Top(since, offset, kRowsPerPage);
-    }
-    return RenderTablePage(view);
-  };
-  if (name != nullptr) return {200, kHtml, std::make_shared<const std::string>(render())};
-  return {200, kHtml,
-          Cached("table" + std::to_string(static_cast<int>(period)) + "/" + std::to_string(page),
-                 render)};
+void ScoresService::TablePage(Period period, int64_t page, Done& done) {
+  CachedPage(
+      "table" + std::to_string(static_cast<int>(period)) + "/" + std::to_string(page),
+      [this, period, page] {
+        return RenderTablePage({period, page, std::nullopt, std::nullopt,
+                                ranking_.Rows(period, page * kRowsPerPage, kRowsPerPage)});
+      },
+      done);
 }
 
-Reply ScoresService::HomePage() {
-  return {200, kHtml, Cached("home", [this] {
-            std::lock_guard lock(readsMutex_);
-            return RenderHomePage(reads_.Top(0, 0, 10));
-          })};
+void ScoresService::LookupPage(Period period, std::string name, Done& done) {
+  Offload(done, [this, period, name = std::move(name)] {
+    TableView view{period, 0, name, ranking_.RankOf(period, name), {}};
+    // The player's row with the ranks around it.
+    if (view.nameRank)
+      view.rows = ranking_.Rows(period, std::max<int64_t>(0, *view.nameRank - 1 - 10), 21);
+    return Reply{200, kHtml, std::make_shared<const std::string>(RenderTablePage(view))};
+  });
 }
 
-std::shared_ptr<const std::string> ScoresService::Cached(
-    const std::string& key, const std::function<std::string()>& render) {
-  {
-    std::lock_guard lock(cacheMutex_);
-    const uint64_t generation = generation_.load();
-    const int64_t minute = clock_() / 60;
-    if (generation != cacheGeneration_ || minute != cacheMinute_) {
-      cache_.clear();
-      cacheGeneration_ = generation;
-      cacheMinute_ = minute;
-    }
-    if (const auto it = cache_.find(key); it != cache_.end()) return it->second;
+void ScoresService::CachedPage(std::string key, std::function<std::string()> render, Done& done) {
+  // The common case, a fresh table and a page already made, is answered right here.
+  if (sync_.Fresh()) {
+    if (auto page = cache_.Find(key, ranking_.Version())) return done({200, kHtml, page});
   }
-  // Rendered outside the lock; two requests may render the same page once each.
-  const uint64_t generation = generation_.load();
-  auto page = std::make_shared<const std::string>(render());
-  std::lock_guard lock(cacheMutex_);
-  if (generation == cacheGeneration_) cache_[key] = page;
-  return page;
+  Offload(done, [this, key = std::move(key), render = std::move(render)] {
+    return Reply{200, kHtml, cache_.Get(key, ranking_.Version(), render)};
+  });
+}
+
+void ScoresService::Offload(Done& done, std::function<Reply()> work) {
+  auto answer = std::make_shared<Done>(std::move(done));
+  const bool queued = pool_.TrySubmit([this, answer, work = std::move(work)] {
+    Reply reply;
+    try {
+      sync_.EnsureFresh(reads_);
+      reply = work();
+    } catch (const std::exception& e) {
+      std::fprintf(stderr, "vontra-scores: reading the table failed: %s\n",
+                   OneLine(e.what()).c_str());
+      reply = Text(503, "table unavailable, try again");
+    }
+    (*answer)(std::move(reply));
+  });
+  if (!queued) (*answer)(Text(503, "busy, try again"));
+}
+
+void ScoresService::AfterCommit() {
+  // The writer's own results show on this instance's pages before their senders are answered.
+  // Should reading them fail, the table counts as out of date and the next page catches up.
+  try {
+    sync_.CatchUp(reads_);
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "vontra-scores: reading the table after a commit failed: %s\n",
+                 OneLine(e.what()).c_str());
+  }
 }
 
 }  // namespace vontra::scores

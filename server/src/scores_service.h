@@ -1,18 +1,20 @@
 #pragma once
 // What the service answers, apart from the sockets: the result endpoint, the pages and their
 // cache. Answers may come later, on another thread (a result waits for its commit).
-#include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <functional>
-#include <map>
 #include <memory>
-#include <mutex>
 #include <string>
 #include <string_view>
 
+#include "page_cache.h"
+#include "ranking.h"
 #include "rate_limiter.h"
 #include "result_writer.h"
 #include "score_store.h"
+#include "table_sync.h"
+#include "work_pool.h"
 
 namespace vontra::scores {
 
@@ -24,15 +26,21 @@ struct Reply {
 
 struct ServiceOptions {
   int resultsPerMinute = kDefaultResultsPerMinute;
-  std::string assetsDir;  // holds screenshot-race.png, served as /race.png
+  std::string assetsDir;        // holds screenshot-race.png, served as /race.png
+  size_t readThreads = 4;       // database reads and page renders, off the network threads
+  size_t maxQueuedReads = 256;  // past this, pages are answered 503 at once
+  size_t pageCacheBytes = 32 << 20;
+  // How old the table may be when a page is rendered: the time another instance's result takes
+  // at most to show here.
+  std::chrono::milliseconds maxTableAge{250};
 };
 
 class ScoresService {
  public:
   using Clock = std::function<int64_t()>;  // seconds since the epoch
 
-  // Results are written through `writes` on the writer thread; pages read through `reads`, a
-  // connection of its own so that reading never sees a transaction in progress.
+  // Results are written through `writes` on the writer thread; the table is read through
+  // `reads`, a connection of its own. Loads the table; throws when the database fails.
   ScoresService(ScoreStore& writes, ScoreStore& reads, ServiceOptions options, Clock clock);
   // target is the request's path and query, as sent. done may run on the writer thread.
   void Handle(std::string_view method, std::string_view target, const std::string& address,
@@ -41,26 +49,29 @@ class ScoresService {
   void Stop() { writer_.Stop(); }
 
  private:
-  void HandleResult(std::string_view inf, const std::string& address,
-                    std::function<void(Reply)>& done);
-  Reply TablePage(Period period, int64_t page, const std::string* name);
-  Reply HomePage();
-  std::shared_ptr<const std::string> Cached(const std::string& key,
-                                            const std::function<std::string()>& render);
+  using Done = std::function<void(Reply)>;
+  void HandleResult(std::string_view inf, const std::string& address, Done& done);
+  void TablePage(Period period, int64_t page, Done& done);
+  void LookupPage(Period period, std::string name, Done& done);
+  // A cached page, rendered on the pool when the cache lacks it.
+  void CachedPage(std::string key, std::function<std::string()> render, Done& done);
+  // Runs `work` on the pool after bringing the table up to date; 503 when the pool is full or
+  // the database fails.
+  void Offload(Done& done, std::function<Reply()> work);
+  void AfterCommit();
 
   ScoreStore& reads_;
   ServiceOptions options_;
   Clock clock_;
   RateLimiter limiter_;
   std::shared_ptr<const std::string> racePicture_;
-  // Rendered pages, dropped on every commit and every minute (the periods move with time).
-  std::mutex cacheMutex_;
-  std::map<std::string, std::shared_ptr<const std::string>> cache_;
-  int64_t cacheMinute_ = 0;
-  std::atomic<uint64_t> generation_{0};
-  uint64_t cacheGeneration_ = 0;
-  std::mutex readsMutex_;
-  ResultWriter writer_;
+  std::shared_ptr<const std::string> stylesheet_;
+  std::shared_ptr<const std::string> installPage_;
+  Ranking ranking_;
+  TableSync sync_;
+  PageCache cache_;
+  WorkPool pool_;
+  ResultWriter writer_;  // last: stopped first, while what it updates still exists
 };
 
 }  // namespace vontra::scores

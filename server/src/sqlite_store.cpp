@@ -117,27 +117,20 @@ class SqliteStore final : public ScoreStore {
     }
   }
 
-  std::vector<TableRow> Top(int64_t since, int64_t offset, int64_t limit) override {
-    Statement top(db_, sql::kTop);
-    top.Bind(1, since).Bind(2, limit).Bind(3, offset);
-    std::vector<TableRow> rows;
-    while (top.Step()) {
-      rows.push_back({offset + static_cast<int64_t>(rows.size()) + 1, top.Text(0),
-                      static_cast<int32_t>(top.Int(1)), top.Int(2)});
+  std::vector<StoredResult> ResultsAfter(int64_t afterId, int64_t limit) override {
+    Statement read(db_, sql::kResultsAfter);
+    read.Bind(1, afterId).Bind(2, limit);
+    std::vector<StoredResult> results;
+    while (read.Step()) {
+      results.push_back(
+          {read.Int(0), read.Text(1), static_cast<int32_t>(read.Int(2)), read.Int(3)});
     }
-    return rows;
-  }
-
-  std::optional<int64_t> RankOf(int64_t since, std::string_view name) override {
-    Statement rank(db_, sql::kRankOf);
-    rank.Bind(1, since).Bind(2, name);
-    if (!rank.Step()) return std::nullopt;
-    return rank.Int(0);
+    return results;
   }
 
   int64_t CountResults() override {
     Statement count(db_, sql::kCount);
-    count.Step();
+    if (!count.Step()) db_.Fail("count");
     return count.Int(0);
   }
 
@@ -149,6 +142,7 @@ class SqliteStore final : public ScoreStore {
     const auto version = static_cast<size_t>(read.Int(0));
     read.Reset();
     const auto migrations = sql::Migrations("INTEGER PRIMARY KEY");
+    sql::RefuseNewerSchema(version, migrations.size());
     for (size_t v = version; v < migrations.size(); ++v) {
       db_.Exec("BEGIN IMMEDIATE");
       try {

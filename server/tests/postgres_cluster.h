@@ -5,6 +5,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <stdexcept>
@@ -12,7 +13,27 @@
 
 namespace vontra::scores::test {
 
-inline constexpr const char* kPostgresBin = "/usr/lib/postgresql/15/bin";
+// The server binaries of whichever PostgreSQL Debian installed.
+inline std::string FindPostgresBin() {
+  if (FILE* pipe = popen("pg_config --bindir 2>/dev/null", "r")) {
+    char line[512] = {};
+    const bool read = std::fgets(line, sizeof line, pipe) != nullptr;
+    pclose(pipe);
+    std::string dir = read ? line : "";
+    while (!dir.empty() && (dir.back() == '\n' || dir.back() == ' ')) dir.pop_back();
+    if (std::filesystem::exists(dir + "/initdb")) return dir;
+  }
+  for (const auto& version : std::filesystem::directory_iterator("/usr/lib/postgresql")) {
+    if (std::filesystem::exists(version.path() / "bin/initdb"))
+      return (version.path() / "bin").string();
+  }
+  throw std::runtime_error("no PostgreSQL server binaries (initdb) found");
+}
+
+inline const std::string& PostgresBin() {
+  static const std::string bin = FindPostgresBin();
+  return bin;
+}
 
 class PostgresCluster {
  public:
@@ -22,8 +43,8 @@ class PostgresCluster {
     dir_ = pattern;
     port_ = FreePort();
     if (geteuid() == 0) Run("chown postgres " + dir_.string(), false);
-    Run(std::string(kPostgresBin) + "/initdb -A trust -U postgres -E UTF8 --no-sync -D " + Data() +
-        " >" + dir_.string() + "/initdb.log 2>&1");
+    Run(PostgresBin() + "/initdb -A trust -U postgres -E UTF8 --no-sync -D " + Data() + " >" +
+        dir_.string() + "/initdb.log 2>&1");
     Start();
   }
   ~PostgresCluster() {
@@ -45,14 +66,14 @@ class PostgresCluster {
 
   // A new empty database on this cluster, by its URL.
   std::string CreateDatabase(const std::string& name) {
-    Run(std::string(kPostgresBin) + "/createdb -h 127.0.0.1 -p " + std::to_string(port_) +
-        " -U postgres " + name);
+    Run(PostgresBin() + "/createdb -h 127.0.0.1 -p " + std::to_string(port_) + " -U postgres " +
+        name);
     return "postgresql://postgres@127.0.0.1:" + std::to_string(port_) + "/" + name;
   }
 
  private:
   std::string Data() const { return dir_.string() + "/data"; }
-  std::string Ctl() const { return std::string(kPostgresBin) + "/pg_ctl -D " + Data(); }
+  std::string Ctl() const { return PostgresBin() + "/pg_ctl -D " + Data(); }
 
   void Run(const std::string& command, bool asPostgres = true) const {
     const std::string line =

@@ -1,12 +1,28 @@
 """A throw-away PostgreSQL cluster on a free loopback port, in a temporary folder; as root the
 server runs as the `postgres` user. Stopped and removed by stop()."""
+import glob
 import os
 import shutil
 import socket
 import subprocess
 import tempfile
 
-BIN = "/usr/lib/postgresql/15/bin"
+
+
+def _server_bin():
+    """The server binaries of whichever PostgreSQL Debian installed."""
+    try:
+        found = subprocess.run(["pg_config", "--bindir"], check=True, stdout=subprocess.PIPE, text=True).stdout.strip()
+        if os.path.exists(os.path.join(found, "initdb")):
+            return found
+    except (OSError, subprocess.CalledProcessError):
+        pass
+    for version in sorted(glob.glob("/usr/lib/postgresql/*/bin/initdb"), reverse=True):
+        return os.path.dirname(version)
+    raise RuntimeError("no PostgreSQL server binaries (initdb) found")
+
+
+BIN = _server_bin()
 
 
 class PostgresCluster:

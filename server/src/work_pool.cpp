@@ -1,0 +1,42 @@
+#include "work_pool.h"
+
+namespace vontra::scores {
+
+WorkPool::WorkPool(size_t threads, size_t maxQueued) : maxQueued_(maxQueued) {
+  for (size_t i = 0; i < threads; ++i) threads_.emplace_back([this] { Run(); });
+}
+
+WorkPool::~WorkPool() {
+  {
+    std::lock_guard lock(mutex_);
+    stopping_ = true;
+  }
+  wake_.notify_all();
+  for (auto& thread : threads_) thread.join();
+}
+
+bool WorkPool::TrySubmit(std::function<void()> job) {
+  {
+    std::lock_guard lock(mutex_);
+    if (stopping_ || queue_.size() >= maxQueued_) return false;
+    queue_.push_back(std::move(job));
+  }
+  wake_.notify_one();
+  return true;
+}
+
+void WorkPool::Run() {
+  for (;;) {
+    std::function<void()> job;
+    {
+      std::unique_lock lock(mutex_);
+      wake_.wait(lock, [this] { return stopping_ || !queue_.empty(); });
+      if (queue_.empty()) return;
+      job = std::move(queue_.front());
+      queue_.pop_front();
+    }
+    job();  // jobs catch their own failures: one failing never stops the pool
+  }
+}
+
+}  // namespace vontra::scores

@@ -1,0 +1,36 @@
+#pragma once
+// A fixed set of threads with a bounded queue, for the work that must stay off the network
+// threads (database reads, page renders). A full queue refuses at once: the caller answers 503
+// rather than letting waiting work pile up without end.
+#include <condition_variable>
+#include <cstddef>
+#include <deque>
+#include <functional>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+namespace vontra::scores {
+
+class WorkPool {
+ public:
+  WorkPool(size_t threads, size_t maxQueued);
+  ~WorkPool();  // runs what is queued, then joins
+  WorkPool(const WorkPool&) = delete;
+  WorkPool& operator=(const WorkPool&) = delete;
+
+  // False, without running it, when maxQueued jobs are already waiting or the pool stops.
+  bool TrySubmit(std::function<void()> job);
+
+ private:
+  void Run();
+
+  size_t maxQueued_;
+  std::mutex mutex_;
+  std::condition_variable wake_;
+  std::deque<std::function<void()>> queue_;
+  bool stopping_ = false;
+  std::vector<std::thread> threads_;
+};
+
+}  // namespace vontra::scores
