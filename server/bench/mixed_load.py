@@ -14,7 +14,6 @@ import math
 import os
 import random
 import re
-import socket
 import sqlite3
 import statistics
 import subprocess
@@ -26,15 +25,9 @@ import http.client
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "tests"))
 from postgres_cluster import PostgresCluster  # noqa: E402
-from scores_client import result_query  # noqa: E402
+from scores_client import Service, result_query  # noqa: E402
 
 DAY = 86400
-
-
-def free_port():
-    with socket.socket() as s:
-        s.bind(("127.0.0.1", 0))
-        return s.getsockname()[1]
 
 
 def skewed_score(rng):
@@ -87,22 +80,13 @@ class Store:
 
 
 def start(binary, database, *options):
-    port = free_port()
-    log = tempfile.TemporaryFile()
-    process = subprocess.Popen([binary, "--listen", "127.0.0.1:%d" % port, "--database", database,
-                                "--rate-limit", "0", *options], stderr=log)
-    deadline = time.time() + 600
-    while time.time() < deadline:
-        try:
-            http.client.HTTPConnection("127.0.0.1", port, timeout=600).request("GET", "/style.css")
-            return process, port
-        except OSError:
-            if process.poll() is not None:
-                log.seek(0)
-                raise SystemExit("vontra-scores exited: " + log.read().decode(errors="replace"))
-            time.sleep(0.1)
-    process.kill()
-    raise SystemExit("vontra-scores did not start")
+    """The service on a port it picks itself; (process, port)."""
+    service = Service(binary, database, "--rate-limit", "0", *options)
+    service.log.close()
+    service.log = tempfile.TemporaryFile()
+    service.start_timeout = 600
+    service.start()
+    return service.process, service.port
 
 
 def wait_ready(port):
@@ -125,24 +109,28 @@ async def send_results(port, rate, seconds, names, answered, latencies, connecti
     rng = random.Random(7)
     total = int(rate * seconds)
     queue = asyncio.Queue()
-    start_at = time.perf_counter() + 0.2
     seen = set()
+    planned = []
     for k in range(total):
         while True:
             name, score = "p%d" % rng.randrange(names), skewed_score(rng)
             if (name, score) not in seen:
                 seen.add((name, score))
                 break
-        queue.put_nowait((start_at + k / rate, name, score))
+        request = ("GET %s HTTP/1.1\r\nHost: x\r\n\r\n" % result_query(name.encode(), score)).encode()
+        planned.append((name, score, request))
+    start_at = time.perf_counter() + 0.1  # once the requests are made
+    for k, (name, score, request) in enumerate(planned):
+        queue.put_nowait((start_at + k / rate, name, score, request))
 
     async def worker():
         reader, writer = await asyncio.open_connection("127.0.0.1", port)
         while not queue.empty():
-            due, name, score = queue.get_nowait()
+            due, name, score, request = queue.get_nowait()
             delay = due - time.perf_counter()
             if delay > 0:
                 await asyncio.sleep(delay)
-            writer.write(("GET %s HTTP/1.1\r\nHost: x\r\n\r\n" % result_query(name.encode(), score)).encode())
+            writer.write(request)
             head = await reader.readuntil(b"\r\n\r\n")
             length = int(re.search(rb"[Cc]ontent-[Ll]ength: (\d+)", head).group(1))
             await reader.readexactly(length)

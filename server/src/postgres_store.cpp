@@ -32,15 +32,13 @@ class PostgresStore final : public ScoreStore {
     // A connection lost mid-batch rolls the batch back; it is sent once more on a new one. Were
     // the commit itself done but its answer lost, the duplicate window drops the second copy.
     Retrying([&] {
-      Exec("BEGIN");
       try {
-        // Writers of every instance take turns, so ids are handed out in commit order and a
-        // reader that saw id N has seen every id below it.
-        Exec(sql::kWriterLock);
-        for (size_t first = 0; first < results.size(); first += kPipelineLength) {
-          AddPipelined(results.subspan(first, std::min(kPipelineLength, results.size() - first)));
-        }
-        Exec("COMMIT");
+        size_t first = 0;
+        do {
+          const size_t count = std::min(kPipelineLength, results.size() - first);
+          AddPipelined(results.subspan(first, count), first == 0, first + count == results.size());
+          first += count;
+        } while (first < results.size());
       } catch (...) {
         if (PQstatus(conn_) == CONNECTION_OK) PQclear(PQexec(conn_, "ROLLBACK"));
         throw;
@@ -78,15 +76,29 @@ class PostgresStore final : public ScoreStore {
     prepared_ = false;
   }
 
-  // The inserts of a batch go out in one pipeline, without a round trip each, inside the
-  // batch's transaction. The insert is parsed and planned once per connection.
-  void AddPipelined(std::span<const NewResult> results) {
+  // A batch is one transaction, sent in pipelines without a round trip per statement: the
+  // first opens it and takes the writers' lock, the last commits. A batch that fits one pipeline
+  // costs one round trip. The insert is parsed and planned once per connection.
+  void AddPipelined(std::span<const NewResult> results, bool opens, bool commits) {
     if (!prepared_) {
       const std::string text(sql::kInsertUnlessRecent);
       Check(ResultPtr(PQprepare(conn_, kInsertName, text.c_str(), 0, nullptr), &PQclear));
       prepared_ = true;
     }
     if (PQenterPipelineMode(conn_) != 1) Fail("cannot enter pipeline mode");
+    size_t statements = 0;
+    const auto send = [&](std::string_view statement) {
+      const std::string text(statement);
+      if (PQsendQueryParams(conn_, text.c_str(), 0, nullptr, nullptr, nullptr, nullptr, 0) != 1)
+        Fail("cannot send a statement");
+      ++statements;
+    };
+    if (opens) {
+      send("BEGIN");
+      // Writers of every instance take turns, so ids are handed out in commit order and a
+      // reader that saw id N has seen every id below it.
+      send(sql::kWriterLock);
+    }
     for (const NewResult& r : results) {
       const std::string params[] = {
           r.name,    std::to_string(r.score), r.extra,
@@ -97,16 +109,20 @@ class PostgresStore final : public ScoreStore {
                               nullptr, nullptr, 0) != 1) {
         Fail("cannot send an insert");
       }
+      ++statements;
     }
+    if (commits) send("COMMIT");
     if (PQpipelineSync(conn_) != 1) Fail("cannot send the sync");
-    // Every insert's result, each followed by a null, then the sync's.
+    // Every statement's result, each followed by a null, then the sync's. After a failure the
+    // rest come back aborted; the first message is the one that counts.
     std::string error;
-    for (size_t i = 0; i < results.size(); ++i) {
+    for (size_t i = 0; i < statements; ++i) {
       const ResultPtr result(PQgetResult(conn_), &PQclear);
       if (result == nullptr) Fail("the connection ended inside a batch");
-      if (PQresultStatus(result.get()) != PGRES_COMMAND_OK && error.empty()) {
+      const auto status = PQresultStatus(result.get());
+      if (status != PGRES_COMMAND_OK && status != PGRES_TUPLES_OK && error.empty()) {
         error = PQresultErrorMessage(result.get());
-        if (error.empty()) error = "an insert was not run";
+        if (error.empty()) error = "a statement was not run";
       }
       ResultPtr(PQgetResult(conn_), &PQclear);
     }

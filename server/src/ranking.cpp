@@ -78,7 +78,7 @@ std::optional<int64_t> TabRanking::RankOf(std::string_view name) const {
 Ranking::Ranking() : tabs_{TabRanking(false), TabRanking(true), TabRanking(true)} {}
 
 void Ranking::Apply(std::span<const StoredResult> results, int64_t now) {
-  std::unique_lock lock(mutex_);
+  std::lock_guard lock(mutex_);
   AdvanceLocked(now);
   for (const StoredResult& result : results) {
     if (result.id <= lastId_) continue;  // already applied
@@ -91,7 +91,7 @@ void Ranking::Apply(std::span<const StoredResult> results, int64_t now) {
 }
 
 void Ranking::Advance(int64_t now) {
-  std::unique_lock lock(mutex_);
+  std::lock_guard lock(mutex_);
   AdvanceLocked(now);
 }
 
@@ -107,22 +107,21 @@ void Ranking::AdvanceLocked(int64_t now) {
 }
 
 int64_t Ranking::LastId() const {
-  std::shared_lock lock(mutex_);
+  std::lock_guard lock(mutex_);
   return lastId_;
 }
 
 uint64_t Ranking::Version() const {
-  std::shared_lock lock(mutex_);
-  return version_;
+  return version_.load();
 }
 
 std::vector<TableRow> Ranking::Rows(Period period, int64_t offset, int64_t limit) const {
-  std::shared_lock lock(mutex_);
+  std::lock_guard lock(mutex_);
   return tabs_[static_cast<size_t>(period)].Rows(offset, limit);
 }
 
 std::optional<int64_t> Ranking::RankOf(Period period, std::string_view name) const {
-  std::shared_lock lock(mutex_);
+  std::lock_guard lock(mutex_);
   return tabs_[static_cast<size_t>(period)].RankOf(name);
 }
 

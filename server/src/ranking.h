@@ -3,11 +3,12 @@
 // order-statistics tree, so that a page or a name's rank costs a logarithm, never a scan of the
 // results. It is fed the stored results in id order and follows the periods as time passes.
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <map>
+#include <mutex>
 #include <optional>
 #include <set>
-#include <shared_mutex>
 #include <span>
 #include <string>
 #include <string_view>
@@ -91,11 +92,13 @@ class Ranking {
  private:
   void AdvanceLocked(int64_t now);
 
-  mutable std::shared_mutex mutex_;
+  // A plain mutex: every hold is a few microseconds, and a reader-preferring lock would starve
+  // the catch-up under a steady stream of page renders.
+  mutable std::mutex mutex_;
   std::array<TabRanking, 3> tabs_;
   std::array<int64_t, 3> since_{};
   int64_t lastId_ = 0;
-  uint64_t version_ = 0;
+  std::atomic<uint64_t> version_{0};
 };
 
 }  // namespace vontra::scores

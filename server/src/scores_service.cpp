@@ -17,6 +17,8 @@ namespace {
 constexpr const char* kHtml = "text/html; charset=utf-8";
 constexpr int64_t kMaxPage = 10'000;
 constexpr size_t kMaxLookupName = 64;
+// Reads run below the writer and the network threads (see WorkPool).
+constexpr int kReadNiceness = 5;
 
 Reply Text(int status, std::string text) {
   return {status, "text/plain; charset=utf-8",
@@ -62,7 +64,7 @@ ScoresService::ScoresService(ScoreStore& writes, ScoreStore& reads, ServiceOptio
       installPage_(std::make_shared<const std::string>(RenderInstallPage())),
       sync_(ranking_, clock_, options_.maxTableAge),
       cache_(options_.pageCacheBytes),
-      pool_(options_.readThreads, options_.maxQueuedReads),
+      pool_(options_.readThreads, options_.maxQueuedReads, kReadNiceness),
       writer_(writes, [this] { AfterCommit(); }) {
   sync_.CatchUp(reads_);
 }
@@ -166,14 +168,8 @@ void ScoresService::Offload(Done& done, std::function<Reply()> work) {
 }
 
 void ScoresService::AfterCommit() {
-  // The writer's own results show on this instance's pages before their senders are answered.
-  // Should reading them fail, the table counts as out of date and the next page catches up.
-  try {
-    sync_.CatchUp(reads_);
-  } catch (const std::exception& e) {
-    std::fprintf(stderr, "vontra-scores: reading the table after a commit failed: %s\n",
-                 OneLine(e.what()).c_str());
-  }
+  // The results just committed are on the next page this instance serves.
+  sync_.Invalidate();
 }
 
 }  // namespace vontra::scores

@@ -25,7 +25,13 @@ bool TableSync::Fresh() const {
   return at != 0 && Steady::now() - Steady::time_point(Steady::duration(at)) < maxAge_;
 }
 
+void TableSync::Invalidate() {
+  ++invalidations_;
+  caughtUpAt_ = 0;
+}
+
 void TableSync::CatchUpLocked(ScoreStore& store) {
+  const uint64_t invalidations = invalidations_.load();
   const Steady::time_point began = Steady::now();
   try {
     for (;;) {
@@ -38,7 +44,8 @@ void TableSync::CatchUpLocked(ScoreStore& store) {
     caughtUpAt_ = 0;
     throw;
   }
-  caughtUpAt_ = began.time_since_epoch().count();
+  // A commit during the catch-up may have come after the read: the next page reads again.
+  if (invalidations_.load() == invalidations) caughtUpAt_ = began.time_since_epoch().count();
 }
 
 }  // namespace vontra::scores

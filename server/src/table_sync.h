@@ -26,6 +26,9 @@ class TableSync {
   // it rather than starting their own.
   void EnsureFresh(ScoreStore& store);
   bool Fresh() const;
+  // Something was committed: the next page catches up first. Cheaper for the writer than
+  // catching up itself, and a catch-up already under way no longer counts as fresh.
+  void Invalidate();
 
  private:
   using Steady = std::chrono::steady_clock;
@@ -36,6 +39,7 @@ class TableSync {
   std::chrono::milliseconds maxAge_;
   std::mutex mutex_;                        // one catch-up at a time
   std::atomic<Steady::rep> caughtUpAt_{0};  // when the last successful catch-up began; 0: never
+  std::atomic<uint64_t> invalidations_{0};
 };
 
 }  // namespace vontra::scores

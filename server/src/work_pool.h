@@ -14,7 +14,8 @@ namespace vontra::scores {
 
 class WorkPool {
  public:
-  WorkPool(size_t threads, size_t maxQueued);
+  // niceness: how much lower than the rest of the process the pool's threads run (0: the same).
+  WorkPool(size_t threads, size_t maxQueued, int niceness = 0);
   ~WorkPool();  // runs what is queued, then joins
   WorkPool(const WorkPool&) = delete;
   WorkPool& operator=(const WorkPool&) = delete;
@@ -26,6 +27,7 @@ class WorkPool {
   void Run();
 
   size_t maxQueued_;
+  int niceness_;
   std::mutex mutex_;
   std::condition_variable wake_;
   std::deque<std::function<void()>> queue_;

@@ -46,6 +46,10 @@ class PostgresCluster:
         self._run(f"{BIN}/pg_ctl", "-D", self.dir + "/data", "-w", "-l", self.dir + "/server.log", "-o",
                   f"-p {self.port} -k {self.dir} -c listen_addresses=127.0.0.1", "start")
 
+    def halt(self):
+        """Stops the server and keeps its data, for start() to bring it back."""
+        self._run(f"{BIN}/pg_ctl", "-D", self.dir + "/data", "-w", "-m", "fast", "stop")
+
     def restart(self):
         self._run(f"{BIN}/pg_ctl", "-D", self.dir + "/data", "-w", "-m", "fast", "restart")
 

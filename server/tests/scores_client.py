@@ -34,13 +34,14 @@ class Service:
         self.log = tempfile.TemporaryFile()
         self.process = None
         self.port = None
+        self.start_timeout = 10  # seconds; a large table takes longer to load
 
     def start(self):
         self.log.seek(0)
         self.log.truncate()
         self.process = subprocess.Popen([self.binary, "--listen", f"127.0.0.1:{self.wanted_port}", "--database", self.database,
                                          *self.options], stderr=self.log)
-        deadline = time.time() + 10
+        deadline = time.time() + self.start_timeout
         while time.time() < deadline:
             match = re.search(rb"listening on 127\.0\.0\.1:(\d+)", self.read_log())
             if match:

@@ -218,6 +218,30 @@ class PostgresServiceTest(StopsKeepAnsweredResults, unittest.TestCase):
         self.assertEqual(self.service.get(result_query(b"After", 1))[0], 200)
         self.assertEqual(set(answered) - self.stored(), set())
 
+    def test_database_down_is_503_and_the_service_goes_on(self):
+        self.assertEqual(self.service.get(result_query(b"PgA", 5))[0], 200)
+        # Names PostgreSQL would refuse or cut short reach no database: the table is in memory.
+        for name in ("%FF", "PgA%00xyz"):
+            status, page = self.service.get(TABLE + "&name=" + name)
+            self.assertIn(status, (200, 400), name)  # 400 where the name is refused as malformed
+            self.assertNotIn("место 1", page.decode("utf-8", "replace"))
+        self.assertIn("место 1", self.service.get(TABLE + "&name=PgA")[1].decode())
+        self.cluster.halt()
+        try:
+            time.sleep(0.5)  # past the age a page may be served from without asking the database
+            for target in (TABLE + "&page=5", TABLE + "&type=1", TABLE + "&name=PgA", "/",
+                           result_query(b"Down", 1)):
+                status, body = self.service.get(target)
+                self.assertEqual(status, 503, target)
+                self.assertEqual(body.count(b"\n"), 1, body)
+        finally:
+            self.cluster.start()
+        self.assertEqual(self.service.get(TABLE + "&page=5")[0], 200)
+        self.assertEqual(self.service.get(result_query(b"Up", 2))[0], 200)
+        self.assertIn("Up", self.service.get(TABLE)[1].decode())
+        self.assertIsNone(self.service.process.poll())
+        self.assertIn(b"reading the table failed", self.service.read_log())
+
 
 if __name__ == "__main__":
     BINARY = sys.argv.pop(1)
