@@ -26,7 +26,9 @@ BIN = _server_bin()
 
 
 class PostgresCluster:
-    def __init__(self):
+    def __init__(self, settings=()):
+        """settings: extra server settings, "name=value" each."""
+        self.settings = " ".join("-c " + setting for setting in settings)
         self.dir = tempfile.mkdtemp(prefix="vontra-pg-")
         with socket.socket() as s:
             s.bind(("127.0.0.1", 0))
@@ -44,7 +46,7 @@ class PostgresCluster:
 
     def start(self):
         self._run(f"{BIN}/pg_ctl", "-D", self.dir + "/data", "-w", "-l", self.dir + "/server.log", "-o",
-                  f"-p {self.port} -k {self.dir} -c listen_addresses=127.0.0.1", "start")
+                  f"-p {self.port} -k {self.dir} -c listen_addresses=127.0.0.1 {self.settings}", "start")
 
     def halt(self):
         """Stops the server and keeps its data, for start() to bring it back."""
