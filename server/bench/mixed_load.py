@@ -14,6 +14,7 @@ import math
 import os
 import random
 import re
+import shutil
 import sqlite3
 import statistics
 import subprocess
@@ -103,11 +104,13 @@ def wait_ready(port):
         time.sleep(0.2)
 
 
-async def send_results(port, rate, seconds, names, answered, latencies, connections=16):
+async def send_results(port, rate, seconds, names, answered, latencies):
     """Distinct results at a steady rate: result k is due at start + k / rate, sent on whichever
     of the keep-alive connections is free; latency counts from when it was due."""
     rng = random.Random(7)
     total = int(rate * seconds)
+    # Enough connections that the schedule holds while a commit takes up to 30 ms.
+    connections = max(16, rate // 30)
     queue = asyncio.Queue()
     seen = set()
     planned = []
@@ -238,6 +241,13 @@ def main():
     args = parser.parse_args()
     binary = os.path.abspath(args.binary)
     folder = tempfile.mkdtemp(prefix="vontra-load-")
+    try:
+        return run(args, binary, folder)
+    finally:
+        shutil.rmtree(folder, ignore_errors=True)
+
+
+def run(args, binary, folder):
     if args.flat:
         medians = flat(binary, folder)
         print("| Distinct names | Median uncached lookup |")

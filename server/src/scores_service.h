@@ -45,8 +45,12 @@ class ScoresService {
   // target is the request's path and query, as sent. done may run on the writer thread.
   void Handle(std::string_view method, std::string_view target, const std::string& address,
               std::function<void(Reply)> done);
-  // Commits the results already taken; those arriving later are refused.
-  void Stop() { writer_.Stop(); }
+  // Commits the results already taken and answers the pages already asked for, while the
+  // network can still carry the answers; requests arriving later are refused.
+  void Stop() {
+    writer_.Stop();
+    pool_.Stop();
+  }
 
  private:
   using Done = std::function<void(Reply)>;

@@ -11,12 +11,18 @@ WorkPool::WorkPool(size_t threads, size_t maxQueued, int niceness)
 }
 
 WorkPool::~WorkPool() {
+  Stop();
+}
+
+void WorkPool::Stop() {
   {
     std::lock_guard lock(mutex_);
     stopping_ = true;
   }
   wake_.notify_all();
-  for (auto& thread : threads_) thread.join();
+  for (auto& thread : threads_) {
+    if (thread.joinable()) thread.join();
+  }
 }
 
 bool WorkPool::TrySubmit(std::function<void()> job) {

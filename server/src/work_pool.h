@@ -16,12 +16,14 @@ class WorkPool {
  public:
   // niceness: how much lower than the rest of the process the pool's threads run (0: the same).
   WorkPool(size_t threads, size_t maxQueued, int niceness = 0);
-  ~WorkPool();  // runs what is queued, then joins
+  ~WorkPool();  // Stop()
   WorkPool(const WorkPool&) = delete;
   WorkPool& operator=(const WorkPool&) = delete;
 
   // False, without running it, when maxQueued jobs are already waiting or the pool stops.
   bool TrySubmit(std::function<void()> job);
+  // Runs what is queued, then joins the threads; later submissions are refused.
+  void Stop();
 
  private:
   void Run();
