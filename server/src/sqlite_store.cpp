@@ -2,8 +2,13 @@
 
 #include <sqlite3.h>
 
+#include <chrono>
+#include <condition_variable>
+#include <cstdio>
+#include <mutex>
 #include <stdexcept>
 #include <string_view>
+#include <thread>
 
 #include "schema.h"
 
@@ -93,14 +98,25 @@ class Statement {
 
 class SqliteStore final : public ScoreStore {
  public:
-  explicit SqliteStore(const std::string& path) : db_(path) {
+  explicit SqliteStore(const std::string& path) : path_(path), db_(path) {
     db_.Exec("PRAGMA journal_mode=WAL");
     // Every commit reaches the disk before anyone is answered.
     db_.Exec("PRAGMA synchronous=FULL");
     Migrate();
   }
+  ~SqliteStore() override {
+    {
+      std::lock_guard lock(checkpointMutex_);
+      stopping_ = true;
+    }
+    checkpointWake_.notify_one();
+    if (checkpointer_.joinable()) checkpointer_.join();
+  }
+  SqliteStore(const SqliteStore&) = delete;
+  SqliteStore& operator=(const SqliteStore&) = delete;
 
   void Add(std::span<const NewResult> results) override {
+    if (!checkpointer_.joinable()) StartCheckpointer();
     db_.Exec("BEGIN IMMEDIATE");
     try {
       Statement insert(db_, sql::kInsertUnlessRecent);
@@ -156,7 +172,32 @@ class SqliteStore final : public ScoreStore {
     }
   }
 
+  // The store that writes copies its log back into the database on a thread of its own, so that
+  // no commit waits for that copy and its fsync. Copying never blocks the writer.
+  void StartCheckpointer() {
+    db_.Exec("PRAGMA wal_autocheckpoint=0");
+    checkpointer_ = std::thread([this] {
+      try {
+        Database db(path_);
+        std::unique_lock lock(checkpointMutex_);
+        while (!checkpointWake_.wait_for(lock, std::chrono::milliseconds(500),
+                                         [this] { return stopping_; })) {
+          lock.unlock();
+          sqlite3_wal_checkpoint_v2(db.get(), nullptr, SQLITE_CHECKPOINT_PASSIVE, nullptr, nullptr);
+          lock.lock();
+        }
+      } catch (const std::exception& e) {
+        std::fprintf(stderr, "vontra-scores: checkpoints stopped: %s\n", e.what());
+      }
+    });
+  }
+
+  std::string path_;
   Database db_;
+  std::mutex checkpointMutex_;
+  std::condition_variable checkpointWake_;
+  bool stopping_ = false;
+  std::thread checkpointer_;
 };
 
 }  // namespace
