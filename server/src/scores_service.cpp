@@ -14,7 +14,6 @@ namespace {
 
 constexpr const char* kHtml = "text/html; charset=utf-8";
 constexpr int64_t kMaxPage = 10'000;
-constexpr size_t kMaxLookupName = 64;
 
 Reply Text(int status, std::string text) {
   return {status, "text/plain; charset=utf-8",
@@ -67,6 +66,8 @@ void ScoresService::Handle(std::string_view method, std::string_view target,
   if (t.path != "/cgi/version.pl") return done(Text(404, "not found"));
   if (!has("prg") || param("prg") != "Vontra") return done(Text(400, "unknown program"));
   if (has("hs")) {
+    // A result is stored by a GET alone; a HEAD must not change anything.
+    if (method != "GET") return done(Text(405, "results only by GET"));
     if (!has("inf")) return done(Text(400, "no result"));
     return HandleResult(param("inf"), address, done);
   }
@@ -77,8 +78,8 @@ void ScoresService::Handle(std::string_view method, std::string_view target,
     if (!page) return done(Text(400, "bad page"));
     std::optional<std::string> name;
     if (has("name")) {
-      name = PercentDecode(param("name"));
-      if (!name || name->size() > kMaxLookupName) return done(Text(400, "bad name"));
+      name = DecodeLookupName(param("name"));
+      if (!name) return done(Text(400, "bad name"));
     }
     return done(TablePage(static_cast<Period>(*type), *page, name ? &*name : nullptr));
   }
