@@ -84,7 +84,9 @@ ListenAt ParseListenAt(std::string_view text) {
 CommandLine ParseCommandLine(int argc, const char* const* argv, CommandLine line) {
   po::variables_map vm;
   try {
-    po::store(po::command_line_parser(argc, argv).options(Options()).run(), vm);
+    // No positional arguments: a stray word is refused, not ignored.
+    const po::positional_options_description none;
+    po::store(po::command_line_parser(argc, argv).options(Options()).positional(none).run(), vm);
     po::notify(vm);
   } catch (const po::error& e) {
     throw CommandLineError(e.what());
