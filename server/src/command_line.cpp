@@ -32,7 +32,7 @@ po::options_description Options() {
       ("max-connections", po::value<int64_t>()->value_name("N"),
        "open connections at most, 1 to 1000000 (default 1024; lowered to fit ulimit -n)")
       ("max-connections-per-address", po::value<int64_t>()->value_name("N"),
-       "open connections one sender may hold, 1 to 1000000 (default 32; trusted proxies have no "
+       "open connections one sender may hold, 1 to 1000000 (default 64; trusted proxies have no "
        "cap of their own)")
       ("request-timeout", po::value<int64_t>()->value_name("S"),
        "seconds a client has to send each whole request, 1 to 3600 (default 10)")

@@ -13,7 +13,7 @@ namespace vontra::scores {
 
 struct ServerLimits {
   size_t maxConnections = 1024;         // lowered to what the open-file limit allows
-  size_t maxConnectionsPerSender = 32;  // one address (IPv6: one /64); proxies we trust are exempt
+  size_t maxConnectionsPerSender = 64;  // one address (IPv6: one /64); proxies we trust are exempt
   size_t maxHeaderBytes = 4096;         // request line and headers together
   std::chrono::seconds requestTimeout{10};  // each request, first byte to last
   std::chrono::seconds idleTimeout{30};  // waiting for the next request on a kept-alive connection
