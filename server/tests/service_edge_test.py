@@ -225,6 +225,26 @@ class EdgeTest(EdgeOnEveryStore, unittest.TestCase):
                 s.close()
         self.assertEqual(get(service.port, result_query(b"After", 1))[0], 200)
 
+    def test_out_of_descriptors_accept_backs_off(self):
+        service = self.start("--max-connections-per-address", "1000")
+        import resource
+        # Lowered under the running service, past the cap it chose at start.
+        resource.prlimit(service.process.pid, resource.RLIMIT_NOFILE, (24, 24))
+        idle = [socket.create_connection(("127.0.0.1", service.port)) for _ in range(40)]
+        try:
+            deadline = time.monotonic() + 5
+            while b"Too many open files; waiting" not in service.read_log() and time.monotonic() < deadline:
+                time.sleep(0.1)
+            self.assertIn(b"accept failed: Too many open files; waiting", service.read_log())
+            before, started = cpu_seconds(service.process.pid), time.monotonic()
+            time.sleep(2)
+            self.assertLess((cpu_seconds(service.process.pid) - before) / (time.monotonic() - started), 0.2)
+        finally:
+            for s in idle:
+                s.close()
+        # Descriptors free again: the waiting connections and new ones are served.
+        self.assertEqual(get(service.port, TABLE, timeout=5)[0], 200)
+
     def test_mapped_ipv4_is_one_sender_with_ipv4(self):
         process = subprocess.Popen([BINARY, "--listen", "[::]:0", "--database", self.database, "--rate-limit", "2"],
                                    stderr=subprocess.PIPE)
