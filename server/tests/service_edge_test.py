@@ -245,6 +245,19 @@ class EdgeTest(EdgeOnEveryStore, unittest.TestCase):
         # Descriptors free again: the waiting connections and new ones are served.
         self.assertEqual(get(service.port, TABLE, timeout=5)[0], 200)
 
+    def test_a_trusted_proxy_has_no_connection_cap(self):
+        port = self.start("--trusted-proxy", "127.0.0.3", "--max-connections-per-address", "4").port
+        held = half_open(port, 10, "127.0.0.3")
+        try:
+            self.assertEqual(get(port, TABLE, source="127.0.0.3")[0], 200)
+            for s in held[:4]:  # each of them is still open and answered once it ends its request
+                s.sendall(b"Host: x\r\nConnection: close\r\n\r\n")
+                s.settimeout(5)
+                self.assertTrue(s.recv(100).startswith(b"HTTP/1.1 200"))
+        finally:
+            for s in held:
+                s.close()
+
     def test_mapped_ipv4_is_one_sender_with_ipv4(self):
         process = subprocess.Popen([BINARY, "--listen", "[::]:0", "--database", self.database, "--rate-limit", "2"],
                                    stderr=subprocess.PIPE)
