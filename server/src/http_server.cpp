@@ -1,6 +1,8 @@
 #include "http_server.h"
 
-#include <atomic>
+#include <sys/resource.h>
+
+#include <algorithm>
 // Boost 1.74 asio uses std::exchange without including <utility>.
 #include <utility>
 // clang-format off
@@ -13,6 +15,9 @@
 #include <thread>
 #include <vector>
 
+#include "connection_table.h"
+#include "log_line.h"
+
 namespace vontra::scores {
 namespace {
 
@@ -22,63 +27,115 @@ namespace http = beast::http;
 using tcp = asio::ip::tcp;
 using SteadyClock = std::chrono::steady_clock;
 
-// Control bytes and long tails of a target are cut from the log, so that a line stays one line.
-std::string Printable(std::string_view target) {
-  std::string out;
-  for (const char c : target.substr(0, 200)) {
-    out += (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) ? '?' : c;
-  }
-  if (target.size() > 200) out += "...";
-  return out;
-}
+// What every connection shares; it outlives them all.
+struct Shared {
+  ScoresService& service;
+  const ServerLimits& limits;
+  const TrustedProxies& proxies;
+  ConnectionTable& table;
+};
 
 class Session : public std::enable_shared_from_this<Session> {
  public:
-  Session(tcp::socket socket, ScoresService& service, const ServerLimits& limits,
-          std::atomic<size_t>& open)
-      : stream_(std::move(socket)), service_(service), limits_(limits), open_(open) {
-    beast::error_code ec;
-    const auto endpoint = stream_.socket().remote_endpoint(ec);
-    address_ = ec ? "?" : endpoint.address().to_string();
+  Session(tcp::socket socket, Shared& shared, std::string peer)
+      : stream_(std::move(socket)),
+        shared_(shared),
+        peer_(std::move(peer)),
+        sender_(SenderKey(peer_)) {}
+  ~Session() {
+    if (id_) shared_.table.Release(sender_, *id_);
   }
-  ~Session() { --open_; }
 
-  void Read(std::chrono::seconds timeout) {
-    parser_.emplace();
-    parser_->header_limit(static_cast<uint32_t>(limits_.maxHeaderBytes));
-    parser_->body_limit(0);
-    // One deadline for the whole request: trickling bytes does not extend it.
-    stream_.expires_after(timeout);
-    http::async_read(
-        stream_, buffer_, *parser_,
-        [self = shared_from_this()](beast::error_code ec, size_t) { self->OnRead(ec); });
+  const std::string& Sender() const { return sender_; }
+  bool FromProxy() const { return shared_.proxies.Trusts(peer_); }
+
+  // Taken into the table: the first request's deadline runs from now.
+  void Start(ConnectionTable::Id id) {
+    id_ = id;
+    stream_.expires_after(shared_.limits.requestTimeout);
+    ReadHeader();
+  }
+
+  // Makes room for a connection of a less busy sender; runs on any thread.
+  ConnectionTable::CloseAction Evictor() {
+    return [weak = weak_from_this()] {
+      if (auto self = weak.lock()) {
+        asio::post(self->stream_.get_executor(), [self] { self->stream_.close(); });
+      }
+    };
   }
 
  private:
-  void OnRead(beast::error_code ec) {
+  // Between requests a kept-alive connection may wait idleTimeout for the first byte of the next
+  // one; from that byte on the request has requestTimeout, like the first.
+  void WaitForNext() {
+    if (buffer_.size() > 0) {
+      stream_.expires_after(shared_.limits.requestTimeout);
+      return ReadHeader();
+    }
+    stream_.expires_after(shared_.limits.idleTimeout);
+    stream_.async_read_some(buffer_.prepare(1024),
+                            [self = shared_from_this()](beast::error_code ec, size_t bytes) {
+                              if (ec) return self->Close();
+                              self->buffer_.commit(bytes);
+                              self->stream_.expires_after(self->shared_.limits.requestTimeout);
+                              self->ReadHeader();
+                            });
+  }
+
+  void ReadHeader() {
+    parser_.emplace();
+    parser_->header_limit(static_cast<uint32_t>(shared_.limits.maxHeaderBytes));
+    http::async_read_header(
+        stream_, buffer_, *parser_,
+        [self = shared_from_this()](beast::error_code ec, size_t) { self->OnHeader(ec); });
+  }
+
+  void OnHeader(beast::error_code ec) {
+    if (ec == asio::error::operation_aborted) return;  // evicted
     if (ec == http::error::end_of_stream || ec == beast::error::timeout || ec == asio::error::eof ||
         ec == asio::error::connection_reset) {
       return Close();
     }
     started_ = SteadyClock::now();
+    client_ = peer_;
     if (ec) {
       // Over-long lines and headers, broken syntax: one answer, then the connection goes.
-      keepAlive_ = false;
-      method_ = "-";
-      target_ = ec.message();
-      return Send({400, "text/plain; charset=utf-8",
-                   std::make_shared<const std::string>("bad request: " + ec.message() + "\n")});
+      return Refuse("-", ec.message(), "bad request: " + ec.message());
     }
     const auto& request = parser_->get();
-    keepAlive_ = request.keep_alive();
-    head_ = request.method() == http::verb::head;
     method_ = std::string(request.method_string());
     target_ = std::string(request.target());
-    service_.Handle(method_, target_, address_, [self = shared_from_this()](Reply reply) {
+    // Requests here have no body. Any framing of one is refused and the connection closed, so
+    // that no byte after the header can be read as a request of its own.
+    if (request.count(http::field::transfer_encoding) > 0 ||
+        parser_->content_length().value_or(0) > 0 || !parser_->is_done()) {
+      return Refuse(method_, target_, "bad request: no body allowed");
+    }
+    if (FromProxy()) {
+      const std::string_view field =
+          shared_.proxies.Header() == ProxyHeader::kForwarded ? "Forwarded" : "X-Forwarded-For";
+      std::vector<std::string_view> values;
+      for (auto [it, end] = request.equal_range(beast::string_view(field.data(), field.size()));
+           it != end; ++it)
+        values.emplace_back(it->value().data(), it->value().size());
+      client_ = shared_.proxies.Client(peer_, values);
+    }
+    keepAlive_ = request.keep_alive();
+    head_ = request.method() == http::verb::head;
+    shared_.service.Handle(method_, target_, client_, [self = shared_from_this()](Reply reply) {
       // The answer may come from the writer thread: hand it back to this connection's strand.
       asio::post(self->stream_.get_executor(),
                  [self, reply = std::move(reply)]() mutable { self->Send(std::move(reply)); });
     });
+  }
+
+  void Refuse(std::string method, std::string target, const std::string& why) {
+    keepAlive_ = false;
+    head_ = false;
+    method_ = std::move(method);
+    target_ = std::move(target);
+    Send({400, "text/plain; charset=utf-8", std::make_shared<const std::string>(why + "\n")});
   }
 
   void Send(Reply reply) {
@@ -86,19 +143,21 @@ class Session : public std::enable_shared_from_this<Session> {
         static_cast<http::status>(reply.status), 11);
     response->set(http::field::server, "vontra-scores");
     response->set(http::field::content_type, reply.contentType);
+    if (reply.status == 405) response->set(http::field::allow, "GET");
     response->keep_alive(keepAlive_);
     response->body() = head_ ? std::string() : *reply.body;
     response->prepare_payload();
     if (head_) response->content_length(reply.body->size());
     const auto ms =
         std::chrono::duration<double, std::milli>(SteadyClock::now() - started_).count();
-    std::fprintf(stderr, "%s \"%s %s\" %d %zu %.1fms\n", address_.c_str(), method_.c_str(),
-                 Printable(target_).c_str(), reply.status, reply.body->size(), ms);
-    stream_.expires_after(limits_.requestTimeout);
+    std::fprintf(stderr, "%s \"%s %s\" %d %zu %.1fms\n", client_.c_str(),
+                 EscapeForLog(method_, 20).c_str(), EscapeForLog(target_).c_str(), reply.status,
+                 reply.body->size(), ms);
+    stream_.expires_after(shared_.limits.requestTimeout);
     http::async_write(stream_, *response,
                       [self = shared_from_this(), response](beast::error_code ec, size_t) {
                         if (ec || !self->keepAlive_) return self->Close();
-                        self->Read(self->limits_.idleTimeout);
+                        self->WaitForNext();
                       });
   }
 
@@ -110,10 +169,11 @@ class Session : public std::enable_shared_from_this<Session> {
   beast::tcp_stream stream_;
   beast::flat_buffer buffer_{8192};
   std::optional<http::request_parser<http::empty_body>> parser_;
-  ScoresService& service_;
-  const ServerLimits& limits_;
-  std::atomic<size_t>& open_;
-  std::string address_;
+  Shared& shared_;
+  const std::string peer_;
+  const std::string sender_;
+  std::optional<ConnectionTable::Id> id_;
+  std::string client_;
   std::string method_;
   std::string target_;
   bool keepAlive_ = false;
@@ -121,46 +181,111 @@ class Session : public std::enable_shared_from_this<Session> {
   SteadyClock::time_point started_ = SteadyClock::now();
 };
 
+// Each connection holds a descriptor; the store, the log and the loop need some of their own.
+ServerLimits FitToDescriptorLimit(ServerLimits limits) {
+  rlimit limit{};
+  if (getrlimit(RLIMIT_NOFILE, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY) return limits;
+  const auto files = static_cast<size_t>(limit.rlim_cur);
+  const size_t reserve = std::max<size_t>(32, files / 8);
+  const size_t room = files > reserve + 1 ? files - reserve : 1;
+  if (limits.maxConnections > room) {
+    std::fprintf(stderr,
+                 "vontra-scores: --max-connections lowered from %zu to %zu: %zu open files "
+                 "allowed (ulimit -n)\n",
+                 limits.maxConnections, room, files);
+    limits.maxConnections = room;
+  }
+  return limits;
+}
+
+tcp::endpoint Resolve(const std::string& host, unsigned short port) {
+  asio::io_context context;
+  tcp::resolver resolver(context);
+  const auto results = resolver.resolve(host, std::to_string(port),
+                                        tcp::resolver::passive | tcp::resolver::numeric_service);
+  if (results.empty()) throw std::runtime_error("no address for " + host);
+  return results.begin()->endpoint();
+}
+
+std::string Canonical(const tcp::endpoint& endpoint) {
+  return CanonicalAddress(endpoint.address().to_string()).value_or("?");
+}
+
 }  // namespace
 
+// Declared in the order they must outlive each other: the table and the shared settings outlive
+// the context, whose destruction may still destroy sessions.
 struct HttpServer::Impl {
-  Impl(ScoresService& service, const std::string& host, unsigned short port, ServerLimits limits)
-      : service(service),
-        limits(limits),
+  Impl(ScoresService& service, const std::string& host, unsigned short port, ServerLimits wanted,
+       TrustedProxies trusted)
+      : limits(FitToDescriptorLimit(wanted)),
+        proxies(std::move(trusted)),
+        table(limits.maxConnections, limits.maxConnectionsPerSender),
+        shared{service, limits, proxies, table},
         context(limits.threads),
-        acceptor(asio::make_strand(context), tcp::endpoint(asio::ip::make_address(host), port)),
+        acceptor(asio::make_strand(context), Resolve(host, port)),
+        backoffTimer(acceptor.get_executor()),
         signals(context, SIGTERM, SIGINT) {}
 
   void Accept() {
     acceptor.async_accept(asio::make_strand(context),
                           [this](beast::error_code ec, tcp::socket socket) {
                             if (ec == asio::error::operation_aborted) return;
-                            if (!ec) {
-                              // Past the cap a connection is closed at once rather than queued.
-                              if (open.load() >= limits.maxConnections) {
-                                beast::error_code ignored;
-                                socket.close(ignored);
-                              } else {
-                                ++open;
-                                std::make_shared<Session>(std::move(socket), service, limits, open)
-                                    ->Read(limits.requestTimeout);
-                              }
-                            }
+                            if (ec) return BackOff(ec);
+                            backoff = std::chrono::milliseconds(0);
+                            Admit(std::move(socket));
                             Accept();
                           });
   }
 
-  ScoresService& service;
-  ServerLimits limits;
+  // Accept fails when the process is out of descriptors or memory; trying again at once would
+  // only spin, so wait, longer each time, up to a second.
+  void BackOff(const beast::error_code& ec) {
+    if (backoff.count() == 0) {
+      std::fprintf(stderr, "vontra-scores: accept failed: %s; waiting\n", ec.message().c_str());
+    }
+    backoff =
+        std::clamp(backoff * 2, std::chrono::milliseconds(10), std::chrono::milliseconds(1000));
+    backoffTimer.expires_after(backoff);
+    backoffTimer.async_wait([this](beast::error_code waited) {
+      if (!waited) Accept();
+    });
+  }
+
+  void Admit(tcp::socket socket) {
+    beast::error_code ec;
+    const auto endpoint = socket.remote_endpoint(ec);
+    if (ec) return;  // already gone
+    auto session = std::make_shared<Session>(std::move(socket), shared, Canonical(endpoint));
+    auto admission = table.Admit(session->Sender(), session->FromProxy(), session->Evictor());
+    // Refused: the session and its socket go when this returns.
+    if (!admission.id) return;
+    if (admission.evict) admission.evict();
+    session->Start(*admission.id);
+  }
+
+  void Stop() {
+    asio::post(acceptor.get_executor(), [this] {
+      beast::error_code ignored;
+      acceptor.close(ignored);
+      backoffTimer.cancel();
+    });
+  }
+
+  const ServerLimits limits;
+  const TrustedProxies proxies;
+  ConnectionTable table;
+  Shared shared;
   asio::io_context context;
   tcp::acceptor acceptor;
+  asio::steady_timer backoffTimer;
+  std::chrono::milliseconds backoff{0};
   asio::signal_set signals;
-  std::atomic<size_t> open{0};
 };
 
 HttpServer::HttpServer(ScoresService& service, const std::string& host, unsigned short port,
-                       ServerLimits limits)
-    : impl_(std::make_unique<Impl>(service, host, port, limits)) {}
+                       ServerLimits limits, TrustedProxies proxies)
+    : impl_(std::make_unique<Impl>(service, host, port, limits, std::move(proxies))) {}
 
 HttpServer::~HttpServer() = default;
 
@@ -168,13 +293,19 @@ unsigned short HttpServer::Port() const {
   return impl_->acceptor.local_endpoint().port();
 }
 
+std::string HttpServer::ListenAddress() const {
+  const auto endpoint = impl_->acceptor.local_endpoint();
+  const std::string address = endpoint.address().to_string();
+  return (endpoint.address().is_v6() ? "[" + address + "]" : address) + ":" +
+         std::to_string(endpoint.port());
+}
+
 void HttpServer::Run() {
   Impl& impl = *impl_;
   impl.signals.async_wait([&impl](beast::error_code, int) {
-    beast::error_code ignored;
-    impl.acceptor.close(ignored);
+    impl.Stop();
     // Results already taken are committed and their answers posted before the loop stops.
-    impl.service.Stop();
+    impl.shared.service.Stop();
     auto timer = std::make_shared<asio::steady_timer>(impl.context, std::chrono::milliseconds(200));
     timer->async_wait([&impl, timer](beast::error_code) { impl.context.stop(); });
   });

@@ -1,5 +1,7 @@
 #include "query.h"
 
+#include "platform/cp1251.h"
+
 namespace vontra::scores {
 namespace {
 
@@ -49,6 +51,22 @@ std::optional<std::string> PercentDecode(std::string_view text) {
     }
   }
   return out;
+}
+
+std::optional<std::string> DecodeLookupName(std::string_view param) {
+  // A percent-encoded name is at most three bytes per byte; a longer parameter is no name.
+  if (param.size() > kMaxPlayerNameChars * 4 * 3) return std::nullopt;
+  auto name = PercentDecode(param);
+  if (!name) return std::nullopt;
+  size_t chars = 0;
+  for (size_t pos = 0; pos < name->size();) {
+    const long cp = cp1251_detail::DecodeUtf8(*name, pos);
+    // C0 controls and DEL; C1 controls have no Windows-1251 byte and fail below.
+    if (cp < 0x20 || cp == 0x7F) return std::nullopt;
+    if (cp1251_detail::EncodeCodePoint(static_cast<char32_t>(cp)) < 0) return std::nullopt;
+    if (++chars > kMaxPlayerNameChars) return std::nullopt;
+  }
+  return name;
 }
 
 }  // namespace vontra::scores

@@ -1,6 +1,7 @@
 #pragma once
-// How many results one address may send per minute; results carry no secret, so this is what
-// keeps one sender from filling the table.
+// How many results one sender may send; results carry no secret, so this is what keeps one
+// sender from filling the table. A token bucket per sender: a full bucket holds a minute's
+// allowance and refills evenly over the minute, so no window edge lets a double allowance through.
 #include <cstdint>
 #include <mutex>
 #include <string>
@@ -14,17 +15,18 @@ inline constexpr int kDefaultResultsPerMinute = 10;
 class RateLimiter {
  public:
   explicit RateLimiter(int perMinute) : perMinute_(perMinute) {}
-  // True when the address may send one more result at `now` (seconds); counts it.
+  // True when the sender at `address` may send one more result at `now` (seconds); counts it.
+  // Senders are counted by SenderKey (an IPv6 /64 is one sender).
   bool Allow(const std::string& address, int64_t now);
 
  private:
-  struct Window {
-    int64_t minute = 0;
-    int count = 0;
+  struct Bucket {
+    int64_t units = 0;  // tokens in sixtieths: a second refills perMinute_ units, a result costs 60
+    int64_t updated = 0;
   };
   int perMinute_;  // 0: no limit
   std::mutex mutex_;
-  std::unordered_map<std::string, Window> windows_;
+  std::unordered_map<std::string, Bucket> buckets_;
   int64_t lastSweep_ = 0;
 };
 

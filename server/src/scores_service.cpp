@@ -16,7 +16,6 @@ namespace {
 
 constexpr const char* kHtml = "text/html; charset=utf-8";
 constexpr int64_t kMaxPage = 10'000;
-constexpr size_t kMaxLookupName = 64;
 // Reads run below the writer and the network threads (see WorkPool).
 constexpr int kReadNiceness = 5;
 
@@ -90,6 +89,8 @@ void ScoresService::Handle(std::string_view method, std::string_view target,
   if (t.path != "/cgi/version.pl") return done(Text(404, "not found"));
   if (!has("prg") || param("prg") != "Vontra") return done(Text(400, "unknown program"));
   if (has("hs")) {
+    // A result is stored by a GET alone; a HEAD must not change anything.
+    if (method != "GET") return done(Text(405, "results only by GET"));
     if (!has("inf")) return done(Text(400, "no result"));
     return HandleResult(param("inf"), address, done);
   }
@@ -99,8 +100,8 @@ void ScoresService::Handle(std::string_view method, std::string_view target,
     const auto page = has("page") ? Number(param("page"), kMaxPage) : std::optional<int64_t>(0);
     if (!page) return done(Text(400, "bad page"));
     if (has("name")) {
-      std::optional<std::string> name = PercentDecode(param("name"));
-      if (!name || name->size() > kMaxLookupName) return done(Text(400, "bad name"));
+      std::optional<std::string> name = DecodeLookupName(param("name"));
+      if (!name) return done(Text(400, "bad name"));
       return LookupPage(static_cast<Period>(*type), std::move(*name), done);
     }
     return TablePage(static_cast<Period>(*type), *page, done);
