@@ -82,7 +82,8 @@ class Store:
 
 def start(binary, database, *options):
     """The service on a port it picks itself; (process, port)."""
-    service = Service(binary, database, "--rate-limit", "0", *options)
+    # Every simulated player comes from loopback, so one address may hold all the connections.
+    service = Service(binary, database, "--rate-limit", "0", "--max-connections-per-address", "1024", *options)
     service.log.close()
     service.log = tempfile.TemporaryFile()
     service.start_timeout = 600

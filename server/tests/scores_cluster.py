@@ -33,6 +33,8 @@ defaults
     option redispatch
 frontend world
     bind 127.0.0.1:{port}
+    # The instances trust haproxy's address and take the client from this header.
+    option forwardfor
     default_backend scores
 backend scores
     balance source
@@ -53,7 +55,8 @@ class ScoresCluster:
         self.haproxy = None
         try:
             for _ in range(instances):
-                self.services.append(Service(binary, self.url, *options).start())
+                self.services.append(
+                    Service(binary, self.url, "--trusted-proxy", "127.0.0.1", *options).start())
             self.port = port or free_port()
             servers = "\n".join("    server s%d 127.0.0.1:%d" % (i, s.port) for i, s in enumerate(self.services))
             config = os.path.join(self.folder, "haproxy.cfg")
