@@ -4,15 +4,12 @@
 
 namespace vontra {
 
-// Where the window is when shown normally (client area, in desktop pixels) and how it is
-// shown: a maximised or minimised window keeps its normal place for when it is restored.
 struct WindowPlacement {
   int X = 0;
   int Y = 0;
   int Width = 0;
   int Height = 0;
   bool Minimized = false;
-  bool Maximized = false;
 };
 
 // Called once when the desktop takes the window or the whole display away for good, with what

@@ -40,7 +40,7 @@ bool InRange(int value, int low, int high) {
 
 }  // namespace
 
-std::optional<WindowPlacement> LoadWindowMemory(IFiles& files) {
+std::optional<RememberedWindow> LoadWindowMemory(IFiles& files) {
   const auto bytes = files.ReadAll(kWindowMemoryPath);
   if (!bytes) return std::nullopt;
   const auto v = ReadNumbers(*bytes);
@@ -51,19 +51,20 @@ std::optional<WindowPlacement> LoadWindowMemory(IFiles& files) {
       !InRange(n[3], 1, kLargestExtent) || !InRange(n[4], 0, 1)) {
     return std::nullopt;
   }
-  WindowPlacement p;
-  p.X = n[0];
-  p.Y = n[1];
-  p.Width = n[2];
-  p.Height = n[3];
-  p.Maximized = n[4] == 1;
-  return p;
+  RememberedWindow w;
+  w.Place.X = n[0];
+  w.Place.Y = n[1];
+  w.Place.Width = n[2];
+  w.Place.Height = n[3];
+  w.Maximized = n[4] == 1;
+  return w;
 }
 
-bool SaveWindowMemory(IFiles& files, const WindowPlacement& p) {
+bool SaveWindowMemory(IFiles& files, const RememberedWindow& w) {
+  const WindowPlacement& p = w.Place;
   if (p.Width <= 0 || p.Height <= 0) return false;
   std::string text;
-  for (const int n : {p.X, p.Y, p.Width, p.Height, p.Maximized ? 1 : 0}) {
+  for (const int n : {p.X, p.Y, p.Width, p.Height, w.Maximized ? 1 : 0}) {
     text += std::to_string(n) + "\r\n";
   }
   return files.WriteAtomic(kWindowMemoryPath, std::vector<uint8_t>(text.begin(), text.end()));

@@ -11,9 +11,14 @@ namespace vontra {
 // each line ended by CR LF as in the other save files.
 inline constexpr const char* kWindowMemoryPath = "Data\\Save\\window";
 
-// The remembered placement, or nothing when there is none or the file is not one of ours.
-std::optional<WindowPlacement> LoadWindowMemory(IFiles& files);
+struct RememberedWindow {
+  WindowPlacement Place;  // the normal place and size
+  bool Maximized = false;
+};
+
+// The remembered window, or nothing when there is none or the file is not one of ours.
+std::optional<RememberedWindow> LoadWindowMemory(IFiles& files);
 // False when the file could not be written; the window then opens at its default next time.
-bool SaveWindowMemory(IFiles& files, const WindowPlacement& placement);
+bool SaveWindowMemory(IFiles& files, const RememberedWindow& window);
 
 }  // namespace vontra

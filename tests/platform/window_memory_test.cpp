@@ -16,22 +16,18 @@ std::vector<uint8_t> Bytes(const std::string& s) {
 TEST(WindowMemory, KeepsPlaceSizeAndMaximisedInAFileOfItsOwn) {
   HeadlessFiles files;
   EXPECT_FALSE(LoadWindowMemory(files).has_value());  // first run
-  WindowPlacement p;
-  p.X = -40;
-  p.Y = 27;
-  p.Width = 1600;
-  p.Height = 1201;
-  p.Maximized = true;
-  ASSERT_TRUE(SaveWindowMemory(files, p));
+  RememberedWindow w;
+  w.Place = {-40, 27, 1600, 1201, false};
+  w.Maximized = true;
+  ASSERT_TRUE(SaveWindowMemory(files, w));
   EXPECT_EQ(*files.ReadAll(kWindowMemoryPath), Bytes("-40\r\n27\r\n1600\r\n1201\r\n1\r\n"));
   const auto back = LoadWindowMemory(files);
   ASSERT_TRUE(back.has_value());
-  EXPECT_EQ(back->X, -40);
-  EXPECT_EQ(back->Y, 27);
-  EXPECT_EQ(back->Width, 1600);
-  EXPECT_EQ(back->Height, 1201);
+  EXPECT_EQ(back->Place.X, -40);
+  EXPECT_EQ(back->Place.Y, 27);
+  EXPECT_EQ(back->Place.Width, 1600);
+  EXPECT_EQ(back->Place.Height, 1201);
   EXPECT_TRUE(back->Maximized);
-  EXPECT_FALSE(back->Minimized);
   // The options file is not touched.
   EXPECT_FALSE(files.Exists("Data\\Save\\options"));
 }

@@ -6,6 +6,7 @@
 #include "platform/display.h"
 #include "platform/sdl/window_icon.h"
 #include "platform/sdl/window_size.h"
+#include "platform/sdl/x11_window_place.h"
 
 namespace vontra {
 
@@ -25,7 +26,7 @@ bool SameRect(const SDL_Rect& a, const SDL_Rect& b) {
 
 SDL_Rect LiveRect(SDL_Window* window) {
   SDL_Rect r{};
-  SDL_GetWindowPosition(window, &r.x, &r.y);
+  if (!X11ClientPosition(window, r.x, r.y)) SDL_GetWindowPosition(window, &r.x, &r.y);
   SDL_GetWindowSize(window, &r.w, &r.h);
   return r;
 }
@@ -128,26 +129,47 @@ WindowPlacement SdlSession::Placement() const {
   p.Width = r.w;
   p.Height = r.h;
   p.Minimized = (flags & SDL_WINDOW_MINIMIZED) != 0;
-  p.Maximized = (flags & SDL_WINDOW_MAXIMIZED) != 0;
   return p;
+}
+
+bool SdlSession::Maximized() const {
+  if (pendingPlacement_) return pendingMaximized_;
+  const Uint32 flags = SDL_GetWindowFlags(window_);
+  if ((flags & SDL_WINDOW_FULLSCREEN) != 0) return maximizedBeforeFullScreen_;
+  return (flags & SDL_WINDOW_MAXIMIZED) != 0;
 }
 
 void SdlSession::Place(const WindowPlacement& p) {
   const Uint32 flags = SDL_GetWindowFlags(window_);
-  if ((flags & (SDL_WINDOW_FULLSCREEN | SDL_WINDOW_HIDDEN)) != 0) {
+  if ((flags & SDL_WINDOW_FULLSCREEN) != 0) {
     pendingPlacement_ = p;
-    // A hidden window is shown about there already; the frame's offset is corrected once
-    // the window manager has framed it.
-    if ((flags & SDL_WINDOW_FULLSCREEN) == 0 && p.Width > 0 && p.Height > 0 && OnSomeDesktop(p)) {
-      SDL_SetWindowSize(window_, p.Width, p.Height);
-      SDL_SetWindowPosition(window_, p.X, p.Y);
-    }
-    return;
+    pendingMaximized_ = maximizedBeforeFullScreen_;
+  } else if ((flags & SDL_WINDOW_HIDDEN) != 0) {
+    PlaceAtStart(p, false);
+  } else if ((flags & SDL_WINDOW_MAXIMIZED) != 0) {
+    // Back from full screen still maximised: the place is the one it returns to when restored.
+    if (p.Width > 0 && p.Height > 0) normal_ = previousNormal_ = {p.X, p.Y, p.Width, p.Height};
+  } else {
+    PlaceNow(p, false);
   }
-  PlaceNow(p);
+}
+
+void SdlSession::PlaceAtStart(const WindowPlacement& p, bool maximized) {
+  pendingPlacement_ = p;
+  pendingMaximized_ = maximized;
+  // The hidden window is shown about there already; the frame's offset is corrected once
+  // the window manager has framed it.
+  if (p.Width > 0 && p.Height > 0 && OnSomeDesktop(p)) {
+    SDL_SetWindowSize(window_, p.Width, p.Height);
+    SDL_SetWindowPosition(window_, p.X, p.Y);
+  }
 }
 
 void SdlSession::SetFullScreen(bool fullScreen) {
+  const Uint32 flags = SDL_GetWindowFlags(window_);
+  if (fullScreen && (flags & SDL_WINDOW_FULLSCREEN) == 0) {
+    maximizedBeforeFullScreen_ = (flags & SDL_WINDOW_MAXIMIZED) != 0;
+  }
   SDL_SetWindowFullscreen(window_, fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
   ApplyPendingPlacement();
 }
@@ -162,19 +184,19 @@ void SdlSession::ApplyPendingPlacement() {
   if (!pendingPlacement_ || (flags & (SDL_WINDOW_FULLSCREEN | SDL_WINDOW_HIDDEN)) != 0) return;
   const WindowPlacement p = *pendingPlacement_;
   pendingPlacement_.reset();
-  PlaceNow(p);
+  PlaceNow(p, pendingMaximized_);
 }
 
 // A window manager frames the window and puts it back from full screen in its own time, and
 // SDL places the frame by the border sizes it has heard of: a place set before the frame is
 // known lands lower by the title bar. So the window is watched until it stands still, and
 // moved (again) only if it stands somewhere else.
-void SdlSession::PlaceNow(const WindowPlacement& p) {
+void SdlSession::PlaceNow(const WindowPlacement& p, bool maximized) {
   if ((SDL_GetWindowFlags(window_) & SDL_WINDOW_MINIMIZED) != 0 && !p.Minimized) {
     SDL_RestoreWindow(window_);
   }
   const bool placeable = p.Width > 0 && p.Height > 0 && OnSomeDesktop(p);
-  if (p.Maximized) {
+  if (maximized) {
     if (placeable) normal_ = previousNormal_ = SDL_Rect{p.X, p.Y, p.Width, p.Height};
     SDL_MaximizeWindow(window_);
   } else if (placeable) {

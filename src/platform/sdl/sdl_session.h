@@ -23,13 +23,17 @@ class SdlSession {
   // The game's window has the keyboard focus and is not minimised.
   bool Active() const;
 
-  // The window's normal place and size, also while it is maximised or full screen, and how it
-  // is shown.
+  // The window's normal place and size, also while it is maximised or full screen.
   WindowPlacement Placement() const;
+  // Maximised now, or before it went full screen.
+  bool Maximized() const;
   // Moves and sizes the window, or, while it is hidden or full screen, keeps the placement
   // until it is shown as a window (the window manager would undo it otherwise). A place that
-  // is on no desktop any more is not taken.
+  // is on no desktop any more is not taken. A window maximised before full screen is
+  // maximised again, with this as its normal place.
   void Place(const WindowPlacement& placement);
+  // The place of an earlier run, for the hidden window before it is first shown.
+  void PlaceAtStart(const WindowPlacement& placement, bool maximized);
   // Switches between full screen and a window; back in a window, a kept placement is applied
   // once the window manager has framed the window.
   void SetFullScreen(bool fullScreen);
@@ -49,13 +53,15 @@ class SdlSession {
   static int WatchWindow(void* self, SDL_Event* event);
   void NoteNormalPlace();
   void ApplyPendingPlacement();
-  void PlaceNow(const WindowPlacement& placement);
+  void PlaceNow(const WindowPlacement& placement, bool maximized);
   void CloseJoystick();
 
   SDL_Window* window_ = nullptr;
   SDL_Joystick* joystick_ = nullptr;
   SDL_GameController* controller_ = nullptr;
   std::optional<WindowPlacement> pendingPlacement_;
+  bool pendingMaximized_ = false;
+  bool maximizedBeforeFullScreen_ = false;
   // The last place and size seen while shown normally, and the one before it: a window being
   // maximised may report its new size before it reports the maximised state.
   SDL_Rect normal_{};

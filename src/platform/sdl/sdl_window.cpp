@@ -10,7 +10,9 @@ namespace vontra {
 
 SdlWindow::SdlWindow(std::shared_ptr<SdlSession> session, std::shared_ptr<IFiles> memory)
     : session_(std::move(session)), memory_(std::move(memory)) {
-  if (auto remembered = LoadWindowMemory(*memory_)) session_->Place(*remembered);
+  if (auto remembered = LoadWindowMemory(*memory_)) {
+    session_->PlaceAtStart(remembered->Place, remembered->Maximized);
+  }
 }
 
 SdlWindow::~SdlWindow() {
@@ -18,7 +20,7 @@ SdlWindow::~SdlWindow() {
   // The save folder is the game's to make; a run elsewhere leaves no file behind.
   std::error_code error;
   if (!std::filesystem::is_directory(memory_->NativePath("Data\\Save"), error)) return;
-  SaveWindowMemory(*memory_, session_->Placement());
+  SaveWindowMemory(*memory_, {session_->Placement(), session_->Maximized()});
 }
 
 void SdlWindow::SetCaption(const std::string& caption) {
