@@ -146,11 +146,11 @@ void SdlSession::Place(const WindowPlacement& p) {
     pendingMaximized_ = maximizedBeforeFullScreen_;
   } else if ((flags & SDL_WINDOW_HIDDEN) != 0) {
     PlaceAtStart(p, false);
-  } else if ((flags & SDL_WINDOW_MAXIMIZED) != 0) {
-    // Back from full screen still maximised: the place is the one it returns to when restored.
-    if (p.Width > 0 && p.Height > 0) normal_ = previousNormal_ = {p.X, p.Y, p.Width, p.Height};
   } else {
-    PlaceNow(p, false);
+    // Maximised before full screen: maximised again, with this as its normal place.
+    const bool maximized = restoreMaximized_ || (flags & SDL_WINDOW_MAXIMIZED) != 0;
+    restoreMaximized_ = false;
+    PlaceNow(p, maximized);
   }
 }
 
@@ -170,6 +170,8 @@ void SdlSession::SetFullScreen(bool fullScreen) {
   if (fullScreen && (flags & SDL_WINDOW_FULLSCREEN) == 0) {
     maximizedBeforeFullScreen_ = (flags & SDL_WINDOW_MAXIMIZED) != 0;
   }
+  restoreMaximized_ = !fullScreen && (flags & SDL_WINDOW_FULLSCREEN) != 0 &&
+                      maximizedBeforeFullScreen_ && !pendingPlacement_;
   SDL_SetWindowFullscreen(window_, fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
   ApplyPendingPlacement();
 }
@@ -198,7 +200,7 @@ void SdlSession::PlaceNow(const WindowPlacement& p, bool maximized) {
   const bool placeable = p.Width > 0 && p.Height > 0 && OnSomeDesktop(p);
   if (maximized) {
     if (placeable) normal_ = previousNormal_ = SDL_Rect{p.X, p.Y, p.Width, p.Height};
-    SDL_MaximizeWindow(window_);
+    if ((SDL_GetWindowFlags(window_) & SDL_WINDOW_MAXIMIZED) == 0) SDL_MaximizeWindow(window_);
   } else if (placeable) {
     if ((SDL_GetWindowFlags(window_) & SDL_WINDOW_MAXIMIZED) != 0) SDL_RestoreWindow(window_);
     const SDL_Rect want{p.X, p.Y, p.Width, p.Height};

@@ -62,6 +62,8 @@ class SdlSession {
   std::optional<WindowPlacement> pendingPlacement_;
   bool pendingMaximized_ = false;
   bool maximizedBeforeFullScreen_ = false;
+  // Just back from full screen, which the window went to maximised.
+  bool restoreMaximized_ = false;
   // The last place and size seen while shown normally, and the one before it: a window being
   // maximised may report its new size before it reports the maximised state.
   SDL_Rect normal_{};
