@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "audio/soft_limiter.h"
 #include "audio/sound_voice.h"
 
 namespace vontra {
@@ -39,7 +40,7 @@ void TSoundMixer::Mix(int16_t* out, int frameCount) {
     }
     if (music_) music_->MixInto(acc, frames);
     for (int i = 0; i < 2 * frames; ++i) {
-      out[i] = int16_t(std::clamp<int32_t>(acc[i], INT16_MIN, INT16_MAX));
+      out[i] = SoftLimit(acc[i]);
     }
     out += 2 * frames;
     frameCount -= frames;

@@ -25,7 +25,8 @@ class VoiceRegistry {
 };
 
 // The sound output: mixes every playing effect voice and the music player's output into the
-// 44.1 kHz 16-bit stereo buffers the audio device pulls. Sums saturate instead of wrapping.
+// 44.1 kHz 16-bit stereo buffers the audio device pulls. Loud sums are bent softly below full
+// scale (never wrapped, never clipped).
 // Without an audio device (no sound card) it stays closed and the game runs silently.
 class TSoundMixer {
  public:

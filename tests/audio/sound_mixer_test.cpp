@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "audio/pcm_sound.h"
+#include "audio/soft_limiter.h"
 #include "audio/sound_voice.h"
 #include "audio/wave_fixtures.h"
 #include "platform/headless/headless_audio_device.h"
@@ -168,7 +169,7 @@ TEST_F(MixerTest, StereoSourceKeepsItsSidesApart) {
   EXPECT_EQ(out[1], -3400);
 }
 
-TEST_F(MixerTest, LoudSumsSaturateInsteadOfWrapping) {
+TEST_F(MixerTest, LoudSumsBendBelowFullScaleInsteadOfClippingOrWrapping) {
   auto up1 = Voice(FormatBlock(1, 44100, 16), ConstantData(30000, 16));
   auto up2 = up1->Duplicate();
   auto down1 = Voice(FormatBlock(2, 44100, 16), Data16({-30000, 100, -30000, 100}));
@@ -176,15 +177,37 @@ TEST_F(MixerTest, LoudSumsSaturateInsteadOfWrapping) {
   up1->Play(false);
   up2->Play(false);
   auto out = device.Pull(1);
-  EXPECT_EQ(out[0], 32767);
-  EXPECT_EQ(out[1], 32767);
+  EXPECT_GT(out[0], 31000);
+  EXPECT_LE(out[0], kLimiterCeiling);
+  EXPECT_EQ(out[1], out[0]);
   up1->Stop();
   up2->Stop();
   down1->Play(false);
   down2->Play(false);
   out = device.Pull(1);
-  EXPECT_EQ(out[0], -32768);
-  EXPECT_EQ(out[1], 200);
+  EXPECT_LT(out[0], -31000);
+  EXPECT_GE(out[0], -kLimiterCeiling);
+  EXPECT_EQ(out[1], 200);  // the quiet side passes untouched
+}
+
+// The bend: exact up to the knee, then rising ever more slowly toward the ceiling, the same
+// both ways.
+TEST(SoftLimiter, PassesQuietSamplesAndBendsLoudOnesSmoothlyBelowTheCeiling) {
+  for (const int32_t s : {0, 1, -1, 1000, -16000, kLimiterKnee, -kLimiterKnee}) {
+    EXPECT_EQ(SoftLimit(s), s) << s;
+  }
+  int32_t previous = kLimiterKnee;
+  for (int32_t s = kLimiterKnee + 1; s < 4 * 32768; s += 97) {
+    const int32_t out = SoftLimit(s);
+    EXPECT_GE(out, previous) << s;
+    EXPECT_LT(out, kLimiterCeiling) << s;
+    EXPECT_EQ(SoftLimit(-s), -out) << s;
+    previous = out;
+  }
+  // No corner at the knee: just above it the output still follows the input.
+  EXPECT_NEAR(SoftLimit(kLimiterKnee + 100), kLimiterKnee + 100, 2);
+  EXPECT_EQ(SoftLimit(INT32_MAX), kLimiterCeiling);
+  EXPECT_EQ(SoftLimit(INT32_MIN), -kLimiterCeiling);
 }
 
 class ConstantMusic : public IMusicPlayer {
@@ -212,7 +235,7 @@ TEST(MixerMusic, MusicIsMixedUnderTheEffectsForEveryFrameAsked) {
   voice.Play(false);
   auto out = device.Pull(3000);  // longer than one internal chunk
   EXPECT_EQ(music.renderedFrames, 3000);
-  EXPECT_EQ(out[0], 32767);
+  EXPECT_EQ(out[0], SoftLimit(34000));
   EXPECT_EQ(out[1], 1500);
   EXPECT_EQ(out[2 * 2999 + 1], 1500);
 }

@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
+#include "platform/headless/headless_files.h"
 #include "platform/sdl/sdl_display.h"
+#include "platform/window_memory.h"
 #include "sdl_test_support.h"
 
 namespace vontra {
@@ -37,6 +41,50 @@ TEST(SdlWindow, PlacementRestoredWhileFullScreenTakesEffectBackInAWindow) {
   display.Initialize();
   EXPECT_EQ(SDL_GetWindowFlags(session->Window()) & SDL_WINDOW_FULLSCREEN, 0u);
   EXPECT_EQ(Where(window.GetPlacement()), "107,59 800x601");
+}
+
+std::vector<uint8_t> Bytes(const std::string& s) {
+  return std::vector<uint8_t>(s.begin(), s.end());
+}
+
+TEST(SdlWindow, OpensWhereItWasLeftAndRemembersItsPlaceBesideTheSaves) {
+  auto files = std::make_shared<HeadlessFiles>();
+  ASSERT_TRUE(files->WriteAtomic(kWindowMemoryPath, Bytes("120\r\n90\r\n900\r\n700\r\n0\r\n")));
+  {
+    auto session = MakeDummySession();
+    SdlDisplay display(session);
+    SdlWindow window(session, files);
+    display.Initialize();
+    EXPECT_EQ(Where(window.GetPlacement()), "120,90 900x700");
+    window.SetPlacement({200, 100, 1000, 750, false});
+  }
+  EXPECT_EQ(*files->ReadAll(kWindowMemoryPath), Bytes("200\r\n100\r\n1000\r\n750\r\n0\r\n"));
+
+  // A place on no desktop (a screen unplugged since) is not taken: the window opens centred.
+  ASSERT_TRUE(files->WriteAtomic(kWindowMemoryPath, Bytes("5000\r\n5000\r\n800\r\n601\r\n0\r\n")));
+  {
+    auto session = MakeDummySession();
+    SdlDisplay display(session);
+    SdlWindow window(session, files);
+    display.Initialize();
+    SDL_Rect desktop;
+    ASSERT_EQ(SDL_GetDisplayBounds(0, &desktop), 0);
+    const WindowPlacement p = window.GetPlacement();
+    EXPECT_EQ(p.X, desktop.x + (desktop.w - p.Width) / 2);
+    EXPECT_EQ(p.Y, desktop.y + (desktop.h - p.Height) / 2);
+  }
+}
+
+TEST(SdlWindow, LeavesNoFileWhereTheGameHasNoSaveFolder) {
+  auto files = std::make_shared<HeadlessFiles>();
+  {
+    auto session = MakeDummySession();
+    SdlDisplay display(session);
+    SdlWindow window(session, files);
+    display.Initialize();
+  }
+  EXPECT_FALSE(files->Exists(kWindowMemoryPath));
+  EXPECT_FALSE(std::filesystem::exists(files->NativePath("Data\\Save")));
 }
 
 TEST(SdlWindow, CaptionIsWindows1251) {

@@ -1,6 +1,7 @@
 #include "platform/sdl/sdl_display.h"
 
 #include "platform/sdl/software_rasterizer.h"
+#include "platform/sdl/window_size.h"
 
 namespace vontra {
 namespace {
@@ -48,13 +49,11 @@ bool SdlDisplay::CreateRenderer() {
 
 void SdlDisplay::Initialize() {
   if (initialized_) Finalize();
-  SDL_Window* window = session_->Window();
-  SDL_SetWindowFullscreen(window, fullScreen_ ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
-  session_->ApplyPendingPlacement();
-  SDL_ShowWindow(window);
+  session_->SetFullScreen(fullScreen_);
+  session_->Show();
   if (!CreateRenderer()) return;
   initialized_ = true;
-  lastFlipEnd_ = 0;
+  pacer_.Reset();
   if (OnInitialize) OnInitialize();
 }
 
@@ -84,6 +83,13 @@ int SdlDisplay::RefreshRate() const {
 void SdlDisplay::Flip() {
   if (!CanDraw()) return;
   SDL_UpdateTexture(texture_, nullptr, surface_.Pixels(), kDisplayWidth * 2);
+  // Whole multiples of the picture keep its pixels sharp; any other size would show them
+  // unevenly wide, so it is drawn smoothly.
+  int w = 0, h = 0;
+  if (SDL_GetRendererOutputSize(renderer_, &w, &h) == 0) {
+    SDL_SetTextureScaleMode(texture_,
+                            WholeMultiple(w, h) ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
+  }
   SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
   SDL_RenderClear(renderer_);
   SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
@@ -91,28 +97,12 @@ void SdlDisplay::Flip() {
   PaceAfterPresent();
 }
 
-// A present paced by the vertical blank returns about one refresh period after the previous
-// one. When it came back much sooner (dummy and offscreen drivers, some X servers), the loop
-// would spin: sleep out the rest of the period instead.
+// Where presents come back at once (dummy and offscreen drivers, some X servers), the loop
+// would spin: it sleeps to the display's rate instead.
 void SdlDisplay::PaceAfterPresent() {
-  const uint64_t frequency = SDL_GetPerformanceFrequency();
   const int rate = RefreshRate() > 0 ? RefreshRate() : kUnknownRateHz;
-  const uint64_t period = frequency / static_cast<uint64_t>(rate);
-  uint64_t now = SDL_GetPerformanceCounter();
-  if (lastFlipEnd_ != 0) {
-    const uint64_t since = now - lastFlipEnd_;
-    paced_ = since >= period * 3 / 4;
-    if (!paced_) {
-      const uint64_t target = lastFlipEnd_ + period;
-      while (now < target) {
-        const uint64_t ms = (target - now) * 1000 / frequency;
-        if (ms == 0) break;
-        SDL_Delay(static_cast<Uint32>(ms));
-        now = SDL_GetPerformanceCounter();
-      }
-    }
-  }
-  lastFlipEnd_ = now;
+  const int64_t until = pacer_.AfterPresent(MonotonicNowNs(), rate);
+  if (until != 0) SleepUntilNs(until);
 }
 
 }  // namespace vontra

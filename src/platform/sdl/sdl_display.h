@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/display.h"
+#include "platform/sdl/frame_pacer.h"
 #include "platform/sdl/sdl_session.h"
 
 namespace vontra {
@@ -28,7 +29,7 @@ class SdlDisplay : public IDisplay {
   int RefreshRate() const override;
 
   // Whether the last presents were paced by the display; false means Flip sleeps instead.
-  bool PresentsPaced() const { return paced_; }
+  bool PresentsPaced() const { return pacer_.Paced(); }
   // SDL's name of the renderer in use ("opengl", "software", ...), empty before the first
   // initialisation.
   std::string RendererName() const;
@@ -43,8 +44,7 @@ class SdlDisplay : public IDisplay {
   SDL_Texture* texture_ = nullptr;
   bool initialized_ = false;
   bool fullScreen_ = false;
-  bool paced_ = true;
-  uint64_t lastFlipEnd_ = 0;  // performance-counter ticks; 0 before the first flip
+  FramePacer pacer_;
 };
 
 }  // namespace vontra

@@ -23,7 +23,7 @@ std::unique_ptr<Platform> MakeSdlPlatform() {
   platform->events = std::make_unique<SdlEventSource>(session);
   platform->input = std::make_unique<SdlInputStates>(session);
   platform->pointer = std::make_unique<SdlPointer>(session);
-  platform->window = std::make_unique<SdlWindow>(session);
+  platform->window = std::make_unique<SdlWindow>(session, std::make_shared<PosixFiles>());
   platform->clock = std::make_unique<SdlClock>();
   platform->files = std::make_unique<PosixFiles>();
   platform->http = std::make_unique<CurlHttpClient>();

@@ -1,6 +1,7 @@
 #pragma once
 #include <memory>
 
+#include "platform/files.h"
 #include "platform/sdl/sdl_session.h"
 #include "platform/window.h"
 
@@ -9,6 +10,12 @@ namespace vontra {
 class SdlWindow : public IWindow {
  public:
   explicit SdlWindow(std::shared_ptr<SdlSession> session) : session_(std::move(session)) {}
+  // A window that opens where it was left and remembers its place in the save folder, if the
+  // working directory has one, when it goes.
+  SdlWindow(std::shared_ptr<SdlSession> session, std::shared_ptr<IFiles> memory);
+  ~SdlWindow() override;
+  SdlWindow(const SdlWindow&) = delete;
+  SdlWindow& operator=(const SdlWindow&) = delete;
   // caption is Windows-1251.
   void SetCaption(const std::string& caption) override;
   WindowPlacement GetPlacement() const override;
@@ -19,6 +26,7 @@ class SdlWindow : public IWindow {
 
  private:
   std::shared_ptr<SdlSession> session_;
+  std::shared_ptr<IFiles> memory_;
 };
 
 }  // namespace vontra
