@@ -16,11 +16,11 @@ enum class PadButton : uint8_t {
 // characters and surface pixels.
 struct PlatformEvent {
   enum class Kind {
-    KeyDown,       // Key, Alt, Repeat
-    KeyUp,         // Key, Alt
-    Char,          // Char (Windows-1251; Enter, Escape and Backspace arrive as 13, 27 and 8), Repeat
-    MouseMove,     // X, Y in surface pixels
-    MouseClick,    // X, Y; any button, also double clicks
+    KeyDown,     // Key, Alt, Repeat
+    KeyUp,       // Key, Alt
+    Char,        // Char (Windows-1251; Enter, Escape and Backspace arrive as 13, 27 and 8), Repeat
+    MouseMove,   // X, Y in surface pixels
+    MouseClick,  // X, Y; any button, also double clicks
     CloseRequest,  // the close box, Alt+F4
     Minimize,      // the window was minimised (the desktop reports it only afterwards)
     Activate,

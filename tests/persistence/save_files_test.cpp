@@ -4,8 +4,8 @@
 
 #include "frontend/high_score_table.h"
 #include "persistence/high_score_check.h"
-#include "persistence/save_pair.h"
 #include "persistence/memory_files.h"
+#include "persistence/save_pair.h"
 
 namespace vontra {
 namespace {
@@ -101,8 +101,8 @@ TEST(HighScoreFile, LinuxLineEndsAndAMissingFinalBreakStillRead) {
 TEST(OptionsFile, MissingOrMalformedFileGivesTheDefaults) {
   const std::optional<std::string> texts[] = {
       std::nullopt,
-      "1\r\n0\r\n0\r\nabc\r\n",              // check line missing
-      "1\r\nyes\r\n0\r\nabc\r\n\r\n",        // switch not a number
+      "1\r\n0\r\n0\r\nabc\r\n",        // check line missing
+      "1\r\nyes\r\n0\r\nabc\r\n\r\n",  // switch not a number
   };
   for (const auto& text : texts) {
     MemoryFiles files;
@@ -189,8 +189,7 @@ TEST(SaveFiles, OverLongLinesAreCutToTheirFieldAndTheTableSurvives) {
       {"text field of 11 bytes", kOptionsPath, "0123456789", "0123456789X", true, "0123456789"},
       {"text field of 300 bytes", kOptionsPath, "0123456789", "0123456789" + std::string(290, 'z'),
        true, "0123456789"},
-      {"name with bytes added", kHighScoresPath, fullName, fullName + "  \xC0", true,
-       "0123456789"},
+      {"name with bytes added", kHighScoresPath, fullName, fullName + "  \xC0", true, "0123456789"},
       {"check text with bytes added", kOptionsPath, "", "", true, "0123456789"},
       {"short name made long", kHighScoresPath, "Ann", "Ann-and-more", false, "0123456789"},
   };

@@ -207,7 +207,8 @@ void SdlEventSource::TranslatePadAxis(Uint8 axis, Sint16 value, std::deque<Platf
   if (pushed == axisPushed_[axis]) return;
   axisPushed_[axis] = pushed;
   if (!pushed) return;
-  out.push_back(PadPress(axis == SDL_CONTROLLER_AXIS_TRIGGERRIGHT ? PadButton::A : PadButton::Other));
+  out.push_back(
+      PadPress(axis == SDL_CONTROLLER_AXIS_TRIGGERRIGHT ? PadButton::A : PadButton::Other));
 }
 
 bool SdlEventSource::FromDrivingPad(SDL_JoystickID id) const {
