@@ -68,6 +68,15 @@ struct FrontEndState {
   std::string PlayerName;
   std::unique_ptr<TCaptionSprite> TextCursor;
   int32_t CursorBlinkTimer = 0;
+
+  // The name picker that lets a pad type: shown in the name entry while the pad is the input
+  // in use (its last press came after the last key). The cursor is an index into the
+  // picker's characters; a held direction steps again after a delay.
+  bool PadInUse = false;
+  int32_t PickerIndex = 0;
+  int32_t PickerDirection = 0;  // the direction held at the last frame, 0 for none
+  int32_t PickerRepeatMs = 0;
+  bool PickerArmed = false;  // directions act only once they have been let go
 };
 
 }  // namespace vontra

@@ -37,9 +37,10 @@ void UpdateInputFlags(TMForm& form) {
   Edge(s.No, form.NoPressed, form.NoHeld);
 }
 
-void FormKeyDown(TMForm& form, int key, bool alt) {
+void FormKeyDown(TMForm& form, int key, bool alt, bool repeat) {
   if (key == kVkControl) form.CtrlDown = true;
-  if (alt && key == kVkReturn) {
+  // Held Alt+Enter switches the display once, not back and forth at the repeat rate.
+  if (alt && key == kVkReturn && !repeat) {
     form.FullScreen = form.FullScreen ? 0 : 1;
     ApplyDisplayMode(form);
   }
@@ -49,7 +50,7 @@ void FormKeyUp(TMForm& form, int key) {
   if (key == kVkControl) form.CtrlDown = false;
 }
 
-void FormKeyPress(TMForm& form, uint8_t key) {
+void FormKeyPress(TMForm& form, uint8_t key, bool repeat) {
   const bool control = key == kCharEnter || key == kCharEscape || key == kCharBackspace;
   const bool nameEntry =
       form.ScreenState == ScreenStates::kRace && form.WindowKind == WindowKinds::kNameEntry;
@@ -59,13 +60,14 @@ void FormKeyPress(TMForm& form, uint8_t key) {
   ShellRoutines& r = form.Routines;
   switch (form.ScreenState) {
     case ScreenStates::kRace:
-      if (key == kCharEnter) MDXDrawClick(form);
+      if (key == kCharEnter && !repeat) MDXDrawClick(form);
       if (form.WindowKind == WindowKinds::kNameEntry && r.NameEntryKey) r.NameEntryKey(form, key);
       break;
     case ScreenStates::kOptions:
       if (key == kCharEnter) {
-        MDXDrawClick(form);
+        if (!repeat) MDXDrawClick(form);
       } else if (key == kCharEscape) {
+        if (repeat) break;
         form.SelectedWidget = 2;
         MDXDrawClick(form);
       } else if (form.SelectedWidget == 10 && form.EditingExtraText && r.ExtraTextKey) {
@@ -76,6 +78,7 @@ void FormKeyPress(TMForm& form, uint8_t key) {
     case ScreenStates::kHighScores:
     case ScreenStates::kHelp:
     case ScreenStates::kCarChoice:
+      if (repeat) break;
       if (key == kCharEscape)
         form.SelectedWidget = OwnMenuButton(form.ScreenState, form.SelectedWidget);
       if (!(form.ScreenState == ScreenStates::kMainMenu && key == kCharEscape))
@@ -84,6 +87,16 @@ void FormKeyPress(TMForm& form, uint8_t key) {
     default:
       break;
   }
+}
+
+void FormPadPress(TMForm& form, PadButton button) {
+  form.PadInUse = true;
+  if (form.ScreenState == ScreenStates::kRace && form.WindowKind == WindowKinds::kNameEntry) {
+    if (form.Routines.NamePickerPress) form.Routines.NamePickerPress(form, button);
+    return;
+  }
+  if (button == PadButton::A) FormKeyPress(form, kCharEnter);
+  if (button == PadButton::B) FormKeyPress(form, kCharEscape);
 }
 
 void MDXDrawMouseMove(TMForm& form, int x, int y) {

@@ -33,13 +33,18 @@ void DispatchEvent(TMForm& form, const PlatformEvent& e) {
   using Kind = PlatformEvent::Kind;
   switch (e.kind) {
     case Kind::KeyDown:
-      FormKeyDown(form, e.Key, e.Alt);
+      form.PadInUse = false;  // the keyboard is in use: the pad's name picker steps aside
+      FormKeyDown(form, e.Key, e.Alt, e.Repeat);
       break;
     case Kind::KeyUp:
       FormKeyUp(form, e.Key);
       break;
     case Kind::Char:
-      FormKeyPress(form, e.Char);
+      form.PadInUse = false;
+      FormKeyPress(form, e.Char, e.Repeat);
+      break;
+    case Kind::PadPress:
+      FormPadPress(form, e.Pad);
       break;
     case Kind::MouseMove:
       // Positions in the letterbox bars are not on the surface.
@@ -60,6 +65,7 @@ void DispatchEvent(TMForm& form, const PlatformEvent& e) {
       FormMinimize(form);
       break;
     case Kind::PadUnplugged:
+      form.PadInUse = false;
       PauseRaceFromOutside(form);
       break;
     case Kind::Activate:

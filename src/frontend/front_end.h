@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "app/named_states.h"
+#include "platform/events.h"
 #include "sprites/image_sprite.h"
 
 namespace vontra {
@@ -102,6 +103,7 @@ struct ShellRoutines {
   std::function<void(TMForm&, bool fromKeyboard)> MainMenuClick;
   Action OptionsClick, HighScoresClick, HelpClick, CarChoiceClick, MessageWindowClick;
   Key NameEntryKey, ExtraTextKey;
+  std::function<void(TMForm&, PadButton button)> NamePickerPress;
   std::function<void(TMForm&, WindowKinds kind)> OpenMessageWindow;
   std::function<void(TMForm&, bool rebuild, int openArg)> OpenMainMenu;
   Action HoverScreen, HoverWindow;

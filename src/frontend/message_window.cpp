@@ -7,6 +7,7 @@
 #include "frontend/front_end.h"
 #include "frontend/high_score_table.h"
 #include "frontend/menu_button.h"
+#include "frontend/name_picker.h"
 #include "frontend/race_windows.h"
 #include "frontend/screen_parts.h"
 #include "frontend/text_canvas.h"
@@ -179,6 +180,7 @@ void OpenMessageWindow(TMForm& form, WindowKinds kind) {
       StopSound(form, "Engine");
       form.TextCursor = NewCaption(form, "Cursor", 217, 370, 7, false);
       form.CursorBlinkTimer = 0;
+      OpenNamePicker(form);
       break;
     default:
       break;

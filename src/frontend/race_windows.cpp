@@ -9,6 +9,7 @@
 #include "frontend/high_score_table.h"
 #include "frontend/menu_button.h"
 #include "frontend/message_window.h"
+#include "frontend/name_picker.h"
 #include "frontend/text_canvas.h"
 #include "frontend/widget_slots.h"
 #include "online/web_links.h"
@@ -129,6 +130,8 @@ void RaceWindowFrame(TMForm& form, int lagCount) {
     case WindowKinds::kNameEntry:
       DrawMessageWindowLines(form);
       StepNameCursor(form);
+      StepNamePicker(form);
+      DrawNamePicker(form);
       break;
     case WindowKinds::kSendQuestion:
       MoveQuestionButtons(form, lagCount);

@@ -2,6 +2,7 @@
 
 #include "audio/music.h"
 #include "audio/sound_effects.h"
+#include "frontend/name_picker.h"
 #include "frontend/widget_slots.h"
 
 namespace vontra {
@@ -24,6 +25,7 @@ ShellRoutines DefaultShellRoutines() {
   r.MessageWindowClick = MessageWindowClick;
   r.NameEntryKey = NameEntryKey;
   r.ExtraTextKey = ExtraTextKey;
+  r.NamePickerPress = NamePickerPress;
   r.OpenMessageWindow = OpenMessageWindow;
   r.OpenMainMenu = OpenMainMenu;
   r.HoverScreen = HoverScreen;

@@ -11,6 +11,12 @@ namespace {
 constexpr size_t kLinesPerRow = 4;
 constexpr size_t kOptionLines = 5;
 
+// A text line longer than its field (a hand edit, another editor's trailing bytes) is cut to
+// the field, so that one line never costs the whole file, and with it the table.
+std::string Field(const std::string& line, size_t length) {
+  return line.substr(0, length);
+}
+
 }  // namespace
 
 std::vector<uint8_t> EncodeHighScores(const FrontEndState& state) {
@@ -34,8 +40,8 @@ bool DecodeHighScores(const std::vector<uint8_t>& bytes, FrontEndState& state) {
     auto score = ParseInt32(line[1]);
     auto level = ParseInt32(line[2]);
     auto extra = ParseInt32(line[3]);
-    if (line[0].size() > kMaxNameLength || !score || !level || !extra) return false;
-    rows[i] = THighScore{line[0], *score, *level, *extra};
+    if (!score || !level || !extra) return false;
+    rows[i] = THighScore{Field(line[0], kMaxNameLength), *score, *level, *extra};
   }
   for (int row = 1; row <= kTableRows; ++row) state.HighScores[row] = rows[row - 1];
   return true;
@@ -52,9 +58,10 @@ std::optional<TGameOptions> DecodeOptions(const std::vector<uint8_t>& bytes) {
   auto full = ParseInt32(lines[0]);
   auto music = ParseInt32(lines[1]);
   auto sound = ParseInt32(lines[2]);
-  if (!full || !music || !sound || lines[3].size() > kMaxExtraTextLength) return std::nullopt;
-  return TGameOptions{static_cast<uint8_t>(*full != 0), *music != 0, *sound != 0, lines[3],
-                      lines[4]};
+  if (!full || !music || !sound) return std::nullopt;
+  // The check text is as long as the longest name at most.
+  return TGameOptions{static_cast<uint8_t>(*full != 0), *music != 0, *sound != 0,
+                      Field(lines[3], kMaxExtraTextLength), Field(lines[4], kMaxNameLength)};
 }
 
 bool FileReadable(IFiles& files, const std::string& path) {

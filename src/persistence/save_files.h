@@ -1,9 +1,10 @@
 #pragma once
 // The two save files, "Data\Save\hs" (the table) and "Data\Save\options" (switches, text
 // field and the table's check text). Read once at start-up, written once at shutdown.
-// A file that is missing or malformed (too few lines, a non-numeric value, an over-long
-// name or text) reads as missing, so the defaults are used; a failed write is given up
-// quietly, and the old file stays whole because writes go through a renamed temporary file.
+// A file that is missing or malformed (too few lines, a non-numeric value) reads as missing,
+// so the defaults are used; a text line longer than its field is cut to it. A failed write is
+// given up quietly, and the old file stays whole because writes go through a renamed temporary
+// file.
 #include <cstdint>
 #include <optional>
 #include <string>

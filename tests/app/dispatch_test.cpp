@@ -95,6 +95,7 @@ struct KeyCase {
   uint8_t key;
   Calls expected;
   int selectedAfter;
+  bool repeat = false;  // made by the keyboard's auto-repeat
 };
 
 class KeyPressRules : public ::testing::TestWithParam<KeyCase> {};
@@ -108,7 +109,7 @@ TEST_P(KeyPressRules, TypedCharacterReachesTheRightPlace) {
   form.WindowKind = c.window;
   form.EditingExtraText = c.editing;
   form.SelectedWidget = c.selected;
-  FormKeyPress(form, c.key);
+  FormKeyPress(form, c.key, c.repeat);
   EXPECT_EQ(rec.Calls, c.expected);
   EXPECT_EQ(form.SelectedWidget, c.selectedAfter);
 }
@@ -161,7 +162,35 @@ INSTANTIATE_TEST_SUITE_P(
                 12,
                 13,
                 {"PlaySound(B_Act)", "MessageWindowClick"},
-                12}));
+                12},
+        // A held key acts once: its repeats click, answer and leave nothing, and only type
+        // again in the text fields.
+        KeyCase{ScreenStates::kMainMenu, WindowKinds::kNone, false, 1, 13, {}, 1, true},
+        KeyCase{ScreenStates::kMainMenu, WindowKinds::kNone, false, 1, 8, {}, 1, true},
+        KeyCase{ScreenStates::kCarChoice, WindowKinds::kNone, false, 7, 13, {}, 7, true},
+        KeyCase{ScreenStates::kHelp, WindowKinds::kNone, false, 8, 27, {}, 8, true},
+        KeyCase{ScreenStates::kMainMenu, WindowKinds::kQuitQuestion, false, 12, 13, {}, 12, true},
+        KeyCase{ScreenStates::kOptions, WindowKinds::kNone, true, 10, 13, {}, 10, true},
+        KeyCase{ScreenStates::kOptions, WindowKinds::kNone, true, 10, 27, {}, 10, true},
+        KeyCase{
+            ScreenStates::kOptions, WindowKinds::kNone, true, 10, 8, {"ExtraTextKey(8)"}, 10, true},
+        KeyCase{ScreenStates::kRace, WindowKinds::kSendQuestion, false, 1, 13, {}, 1, true},
+        KeyCase{ScreenStates::kRace,
+                WindowKinds::kNameEntry,
+                false,
+                0,
+                13,
+                {"NameEntryKey(13)"},
+                0,
+                true},
+        KeyCase{ScreenStates::kRace,
+                WindowKinds::kNameEntry,
+                false,
+                0,
+                8,
+                {"NameEntryKey(8)"},
+                0,
+                true}));
 
 TEST(KeyPress, EnterInNameEntryAnswersAndThenGoesToTheEditorOnlyIfStillOpen) {
   HeadlessGame game;
@@ -212,6 +241,66 @@ TEST(AltEnter, PlainEnterKeyAndAltWithOtherKeysDoNotToggle) {
   for (auto [key, alt] : {std::pair{13, false}, std::pair{65, true}, std::pair{18, true}}) {
     FormKeyDown(game.Form(), key, alt);
     EXPECT_EQ(game.Form().FullScreen, 0);
+  }
+}
+
+TEST(AltEnter, AHeldAltEnterSwitchesOnce) {
+  HeadlessGame game;
+  game.Create();
+  game.Events().KeyDown(13, true);
+  for (int i = 0; i < 5; ++i) game.Events().KeyDown(13, true, true);
+  game.Pump(1);
+  EXPECT_EQ(game.Form().FullScreen, 1);
+}
+
+// A pad's A is Enter and B is Escape, except in the name entry, where the picker takes every
+// press; any press makes the pad the input in use, and the keyboard takes that back.
+TEST(PadPress, StandsForEnterAndEscapeOutsideTheNameEntry) {
+  struct Case {
+    ScreenStates screen;
+    WindowKinds window;
+    int selected;
+    PadButton button;
+    Calls expected;
+    int selectedAfter;
+  };
+  const Case cases[] = {
+      {ScreenStates::kMainMenu, WindowKinds::kNone, 2, PadButton::A, {"MainMenuClick(true)"}, 2},
+      {ScreenStates::kMainMenu, WindowKinds::kNone, 2, PadButton::B, {}, 2},
+      {ScreenStates::kHelp, WindowKinds::kNone, 8, PadButton::B, {"HelpClick"}, 4},
+      {ScreenStates::kMainMenu, WindowKinds::kNone, 2, PadButton::Start, {}, 2},
+      {ScreenStates::kMainMenu, WindowKinds::kNone, 2, PadButton::Other, {}, 2},
+      {ScreenStates::kRace, WindowKinds::kSendQuestion, 1, PadButton::A, {"MessageWindowClick"}, 1},
+      {ScreenStates::kRace, WindowKinds::kNameEntry, 0, PadButton::A, {"NamePickerPress(1)"}, 0},
+      {ScreenStates::kRace, WindowKinds::kNameEntry, 0, PadButton::B, {"NamePickerPress(2)"}, 0},
+      {ScreenStates::kRace,
+       WindowKinds::kNameEntry,
+       0,
+       PadButton::Start,
+       {"NamePickerPress(3)"},
+       0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << "screen " << ToInt(c.screen) << " window "
+                                    << int{ToInt(c.window)} << " pad " << int(c.button));
+    HeadlessGame game;
+    TMForm& form = game.Form();
+    RoutineRecorder rec(form);
+    form.ScreenState = c.screen;
+    form.WindowKind = c.window;
+    form.SelectedWidget = c.selected;
+    PlatformEvent pad;
+    pad.kind = PlatformEvent::Kind::PadPress;
+    pad.Pad = c.button;
+    DispatchEvent(form, pad);
+    EXPECT_EQ(rec.Calls, c.expected);
+    EXPECT_EQ(form.SelectedWidget, c.selectedAfter);
+    EXPECT_TRUE(form.PadInUse);
+    PlatformEvent shift;
+    shift.kind = PlatformEvent::Kind::KeyDown;
+    shift.Key = 16;
+    DispatchEvent(form, shift);
+    EXPECT_FALSE(form.PadInUse);
   }
 }
 

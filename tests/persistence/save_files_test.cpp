@@ -5,6 +5,7 @@
 #include "frontend/high_score_table.h"
 #include "persistence/high_score_check.h"
 #include "persistence/memory_files.h"
+#include "persistence/save_pair.h"
 
 namespace vontra {
 namespace {
@@ -72,7 +73,6 @@ TEST(HighScoreFile, MissingOrMalformedFileGivesTheDefaultTable) {
       {"score with plus sign", replaceLine(5, "+12")},
       {"score past 32 bits", replaceLine(1, "2147483648")},
       {"further value empty", replaceLine(39, "")},
-      {"name of 11 characters", replaceLine(8, "ABCDEFGHIJK")},
   };
   for (const Case& c : cases) {
     MemoryFiles files;
@@ -101,9 +101,8 @@ TEST(HighScoreFile, LinuxLineEndsAndAMissingFinalBreakStillRead) {
 TEST(OptionsFile, MissingOrMalformedFileGivesTheDefaults) {
   const std::optional<std::string> texts[] = {
       std::nullopt,
-      "1\r\n0\r\n0\r\nabc\r\n",              // check line missing
-      "1\r\nyes\r\n0\r\nabc\r\n\r\n",        // switch not a number
-      "1\r\n0\r\n0\r\nABCDEFGHIJK\r\n\r\n",  // text field too long
+      "1\r\n0\r\n0\r\nabc\r\n",        // check line missing
+      "1\r\nyes\r\n0\r\nabc\r\n\r\n",  // switch not a number
   };
   for (const auto& text : texts) {
     MemoryFiles files;
@@ -171,6 +170,63 @@ TEST(SaveFiles, SavedTableSurvivesARestartAndAnEditedOneFailsTheCheck) {
   files.files.erase(kOptionsPath);  // table kept, options gone: stored check is empty
   FrontEndState fourth;
   EXPECT_FALSE(StartUpKeepsTable(files, fourth));
+}
+
+// A line edited past its field is cut to the field and costs neither the file nor the table:
+// the game's own table comes back whenever the cut restores what the game wrote, and an edit
+// that the cut does not undo still fails the check.
+TEST(SaveFiles, OverLongLinesAreCutToTheirFieldAndTheTableSurvives) {
+  // "Иванов-Пет": a name of the full ten characters.
+  const std::string fullName = "\xC8\xE2\xE0\xED\xEE\xE2-\xCF\xE5\xF2";
+  struct Case {
+    const char* what;
+    const char* path;
+    std::string from, to;  // the first line equal to `from` is replaced
+    bool tableKept;
+    std::string extraText;
+  };
+  const Case cases[] = {
+      {"text field of 11 bytes", kOptionsPath, "0123456789", "0123456789X", true, "0123456789"},
+      {"text field of 300 bytes", kOptionsPath, "0123456789", "0123456789" + std::string(290, 'z'),
+       true, "0123456789"},
+      {"name with bytes added", kHighScoresPath, fullName, fullName + "  \xC0", true, "0123456789"},
+      {"check text with bytes added", kOptionsPath, "", "", true, "0123456789"},
+      {"short name made long", kHighScoresPath, "Ann", "Ann-and-more", false, "0123456789"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    FrontEndState game;
+    ResetHighScores(game);
+    game.ExtraText = "0123456789";
+    InsertResult(game, fullName, 4200);
+    InsertResult(game, "Ann", 3100);
+    MemoryFiles files;
+    ASSERT_TRUE(SaveTableAndOptions(game, 0, files));
+    const std::string check = MakeHighScoreCheck(game);
+    ASSERT_EQ(check.size(), fullName.size());
+
+    // The hand edit.
+    const std::string from = c.from.empty() ? check : c.from;
+    const std::string to = c.to.empty() ? check + "xyz" : c.to;
+    std::string text = files.Text(c.path);
+    const size_t at = text.find("\r\n" + from + "\r\n");
+    ASSERT_NE(at, std::string::npos);
+    text.replace(at + 2, from.size(), to);
+    files.Put(c.path, text);
+
+    FrontEndState next;
+    uint8_t fullScreen = 0;
+    LoadTableAndOptions(next, fullScreen, files);
+    EXPECT_EQ(next.ExtraText, c.extraText);
+    EXPECT_EQ(next.HighScoreCheck, check);
+    if (c.tableKept) {
+      EXPECT_EQ(next.HighScores[3].Name, fullName);
+      EXPECT_EQ(next.HighScores[3].Score, 4200);
+      EXPECT_EQ(next.HighScores[6].Name, "Ann");
+    } else {
+      ExpectDefaultTable(next);
+    }
+  }
 }
 
 }  // namespace

@@ -18,13 +18,14 @@ inline std::string Describe(const std::vector<PlatformEvent>& events) {
   for (const PlatformEvent& e : events) {
     switch (e.kind) {
       case PlatformEvent::Kind::KeyDown:
-        s += "down " + std::to_string(e.Key) + (e.Alt ? "+alt" : "") + ";";
+        s += "down " + std::to_string(e.Key) + (e.Alt ? "+alt" : "") + (e.Repeat ? "+repeat" : "") +
+             ";";
         break;
       case PlatformEvent::Kind::KeyUp:
         s += "up " + std::to_string(e.Key) + (e.Alt ? "+alt" : "") + ";";
         break;
       case PlatformEvent::Kind::Char:
-        s += "char " + std::to_string(e.Char) + ";";
+        s += "char " + std::to_string(e.Char) + (e.Repeat ? "+repeat" : "") + ";";
         break;
       case PlatformEvent::Kind::MouseMove:
         s += "move " + std::to_string(e.X) + "," + std::to_string(e.Y) + ";";
@@ -50,6 +51,11 @@ inline std::string Describe(const std::vector<PlatformEvent>& events) {
       case PlatformEvent::Kind::PadUnplugged:
         s += "unplugged;";
         break;
+      case PlatformEvent::Kind::PadPress: {
+        const char* names[] = {"other", "a", "b", "start"};
+        s += std::string("pad ") + names[static_cast<int>(e.Pad)] + ";";
+        break;
+      }
     }
   }
   return s;

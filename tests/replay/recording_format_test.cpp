@@ -36,6 +36,10 @@ TEST(RecordingFormat, MalformedRecordingsFailWithTheirLine) {
       {"unknown line", h + "hold - 1\njump 3\n", 5, "unknown line 'jump'"},
       {"key code too big", h + "key-down 300\nhold - 1\n", 4, "key code"},
       {"key modifier other than alt", h + "key-down 17 ctrl\nhold - 1\n", 4, "'alt'"},
+      {"repeat before alt", h + "key-down 13 repeat alt\nhold - 1\n", 4, "'alt' and 'repeat'"},
+      {"a released key does not repeat", h + "key-up 13 repeat\nhold - 1\n", 4, "only 'alt'"},
+      {"character word other than repeat", h + "char 8 again\nhold - 1\n", 4, "'repeat'"},
+      {"unknown pad button", h + "pad x\nhold - 1\n", 4, "pad button 'x'"},
       {"unknown window event", h + "window resize\nhold - 1\n", 4, "resize"},
       {"events with no frame after them", h + "hold - 2\nchar 13\ncheck 1 score=0\n", 5,
        "belong to no frame"},
@@ -79,9 +83,22 @@ PlatformEvent At(PlatformEvent::Kind kind, int x, int y) {
   return e;
 }
 
+PlatformEvent Repeated(PlatformEvent e) {
+  e.Repeat = true;
+  return e;
+}
+
+PlatformEvent Pad(PadButton button) {
+  PlatformEvent e;
+  e.kind = PlatformEvent::Kind::PadPress;
+  e.Pad = button;
+  return e;
+}
+
 std::string Describe(const PlatformEvent& e) {
   return std::to_string(int(e.kind)) + ":" + std::to_string(e.Key) + ":" + std::to_string(e.Alt) +
-         ":" + std::to_string(e.Char) + ":" + std::to_string(e.X) + ":" + std::to_string(e.Y);
+         ":" + std::to_string(e.Char) + ":" + std::to_string(e.X) + ":" + std::to_string(e.Y) +
+         ":" + std::to_string(e.Repeat) + ":" + std::to_string(int(e.Pad));
 }
 
 // What each frame received, as the platform saw it.
@@ -131,6 +148,11 @@ TEST(RecordingFormat, HeldKeysAreRunLengthCodedAndEventsKeepTheirFrame) {
   frames.push_back({{At(Kind::MouseMove, -5, 610), At(Kind::MouseClick, 799, 0)}, up});
   frames.push_back({{typed}, upFire});
   frames.push_back({{close, unplugged}, upFire});
+  frames.push_back(
+      {{Repeated(Key(Kind::KeyDown, 13, true)), Repeated(Key(Kind::KeyDown, 8)), Repeated(typed)},
+       upFire});
+  frames.push_back(
+      {{Pad(PadButton::A), Pad(PadButton::B), Pad(PadButton::Start), Pad(PadButton::Other)}, {}});
   for (int i = 0; i < 4; ++i) frames.push_back({{}, upFire});
 
   RecordingBuilder builder;
@@ -153,8 +175,12 @@ TEST(RecordingFormat, HeldKeysAreRunLengthCodedAndEventsKeepTheirFrame) {
 
   // The 600 held frames are one line; the whole game is a handful.
   EXPECT_NE(text.find("\nhold U 600\n"), std::string::npos) << text;
-  EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 17) << text;
+  EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 27) << text;
   EXPECT_NE(text.find("\nwindow pad-unplugged\n"), std::string::npos) << text;
+  EXPECT_NE(text.find("\nkey-down 13 alt repeat\nkey-down 8 repeat\nchar 192 repeat\n"),
+            std::string::npos)
+      << text;
+  EXPECT_NE(text.find("\npad a\npad b\npad start\npad other\n"), std::string::npos) << text;
 
   const RecordedGame back = ParseRecordedGame(text);
   EXPECT_EQ(back.Seed, 4000000000u);
@@ -174,6 +200,19 @@ TEST(RecordingFormat, AcceptsWindowsLineEndsCommentsAndBlankLines) {
   EXPECT_EQ(game.Runs[0].Events.size(), 1u);
   EXPECT_EQ(game.Checks.size(), 1u);
   EXPECT_EQ(game.End.Fields[1].second, "-");
+}
+
+// Files written before repeats and pad presses existed read as they always did: every key and
+// character a press of its own.
+TEST(RecordingFormat, OldLinesReadAsPresses) {
+  const RecordedGame game = ParseRecordedGame(std::string(kHeader) +
+                                              "key-down 13 alt\nkey-down 13\nchar 13\n"
+                                              "click 5 6\nhold - 1\nend 1 a=1\n");
+  ASSERT_EQ(game.Runs.size(), 1u);
+  ASSERT_EQ(game.Runs[0].Events.size(), 4u);
+  for (const PlatformEvent& e : game.Runs[0].Events) EXPECT_FALSE(e.Repeat);
+  EXPECT_TRUE(game.Runs[0].Events[0].Alt);
+  EXPECT_FALSE(game.Runs[0].Events[1].Alt);
 }
 
 }  // namespace

@@ -33,6 +33,9 @@ RoutineRecorder::RoutineRecorder(TMForm& form) {
   r.MessageWindowClick = action("MessageWindowClick");
   r.NameEntryKey = key("NameEntryKey");
   r.ExtraTextKey = key("ExtraTextKey");
+  r.NamePickerPress = [this](TMForm&, PadButton button) {
+    Calls.push_back("NamePickerPress(" + std::to_string(static_cast<int>(button)) + ")");
+  };
   r.OpenMessageWindow = [this](TMForm&, WindowKinds kind) {
     Calls.push_back("OpenMessageWindow(" + std::to_string(ToInt(kind)) + ")");
   };

@@ -103,6 +103,19 @@ int RenderRaceScenes(const std::string& data, const std::string& out) {
     s.RunTicks(2);
     if (!s.WriteFrame(out + "/window-" + std::to_string(ToInt(kind)) + ".bmp")) return 1;
   }
+  // The name entry as a pad sees it: the picker's row under the name, a few letters along.
+  OpenMessageWindow(form, WindowKinds::kNameEntry);
+  s.Platform().events->Pad(PadButton::Other);
+  s.RunTicks(2);
+  for (int step = 0; step < 3; ++step) {
+    InputStateSet right;
+    right.Right = true;
+    s.Platform().input->Set(right);
+    s.RunTicks(1);
+    s.Platform().input->Set({});
+    s.RunTicks(1);
+  }
+  if (!s.WriteFrame(out + "/window-5-pad.bmp")) return 1;
   return 0;
 }
 

@@ -24,12 +24,24 @@ class HeadlessEvents : public IEventSource {
   }
 
   void Push(const PlatformEvent& event) { queue_.push_back(event); }
-  void KeyDown(int key, bool alt = false) { Push(Key(PlatformEvent::Kind::KeyDown, key, alt)); }
+  void KeyDown(int key, bool alt = false, bool repeat = false) {
+    PlatformEvent e = Key(PlatformEvent::Kind::KeyDown, key, alt);
+    e.Repeat = repeat;
+    Push(e);
+  }
   void KeyUp(int key, bool alt = false) { Push(Key(PlatformEvent::Kind::KeyUp, key, alt)); }
-  void Char(uint8_t c) {
+  // repeat: made by the keyboard's auto-repeat of a held key.
+  void Char(uint8_t c, bool repeat = false) {
     PlatformEvent e;
     e.kind = PlatformEvent::Kind::Char;
     e.Char = c;
+    e.Repeat = repeat;
+    Push(e);
+  }
+  void Pad(PadButton button) {
+    PlatformEvent e;
+    e.kind = PlatformEvent::Kind::PadPress;
+    e.Pad = button;
     Push(e);
   }
   void MouseMove(int x, int y) { Push(Mouse(PlatformEvent::Kind::MouseMove, x, y)); }

@@ -52,6 +52,17 @@ constexpr WindowEventName kWindowEvents[] = {
     {"pad-unplugged", PlatformEvent::Kind::PadUnplugged},
 };
 
+struct PadButtonName {
+  const char* name;
+  PadButton button;
+};
+constexpr PadButtonName kPadButtons[] = {
+    {"a", PadButton::A},
+    {"b", PadButton::B},
+    {"start", PadButton::Start},
+    {"other", PadButton::Other},
+};
+
 std::vector<std::string> Words(const std::string& line) {
   std::vector<std::string> words;
   std::istringstream in(line);
@@ -162,17 +173,43 @@ class Parser {
       return;
     }
     if (head == "key-down" || head == "key-up") {
-      Arity(w, 2, 3);
-      e.kind = head == "key-down" ? PlatformEvent::Kind::KeyDown : PlatformEvent::Kind::KeyUp;
+      const bool down = head == "key-down";
+      Arity(w, 2, down ? 4 : 3);
+      e.kind = down ? PlatformEvent::Kind::KeyDown : PlatformEvent::Kind::KeyUp;
       e.Key = static_cast<int>(Number(w[1], 0, 255, "key code"));
-      if (w.size() == 3) {
-        if (w[2] != "alt") Fail("a key takes only 'alt' after its code, found '" + w[2] + "'");
+      // "alt", then "repeat" (a key-down only), each at most once.
+      size_t i = 2;
+      if (i < w.size() && w[i] == "alt") {
         e.Alt = true;
+        ++i;
+      }
+      if (down && i < w.size() && w[i] == "repeat") {
+        e.Repeat = true;
+        ++i;
+      }
+      if (i < w.size()) {
+        Fail(std::string("a key takes only ") + (down ? "'alt' and 'repeat'" : "'alt'") +
+             " after its code, found '" + w[i] + "'");
       }
     } else if (head == "char") {
-      Arity(w, 2, 2);
+      Arity(w, 2, 3);
       e.kind = PlatformEvent::Kind::Char;
       e.Char = static_cast<uint8_t>(Number(w[1], 0, 255, "character code"));
+      if (w.size() == 3) {
+        if (w[2] != "repeat") Fail("a character takes only 'repeat' after its code");
+        e.Repeat = true;
+      }
+    } else if (head == "pad") {
+      Arity(w, 2, 2);
+      e.kind = PlatformEvent::Kind::PadPress;
+      bool found = false;
+      for (const PadButtonName& n : kPadButtons) {
+        if (w[1] == n.name) {
+          e.Pad = n.button;
+          found = true;
+        }
+      }
+      if (!found) Fail("unknown pad button '" + w[1] + "'");
     } else if (head == "move" || head == "click") {
       Arity(w, 3, 3);
       e.kind = head == "move" ? PlatformEvent::Kind::MouseMove : PlatformEvent::Kind::MouseClick;
@@ -266,11 +303,19 @@ void WriteEvent(std::ostringstream& out, const PlatformEvent& e) {
     case Kind::KeyDown:
     case Kind::KeyUp:
       out << (e.kind == Kind::KeyDown ? "key-down " : "key-up ") << e.Key << (e.Alt ? " alt" : "")
-          << '\n';
+          << (e.kind == Kind::KeyDown && e.Repeat ? " repeat" : "") << '\n';
       return;
     case Kind::Char:
-      out << "char " << int(e.Char) << '\n';
+      out << "char " << int(e.Char) << (e.Repeat ? " repeat" : "") << '\n';
       return;
+    case Kind::PadPress:
+      for (const PadButtonName& n : kPadButtons) {
+        if (n.button == e.Pad) {
+          out << "pad " << n.name << '\n';
+          return;
+        }
+      }
+      throw std::invalid_argument("this pad button cannot be recorded");
     case Kind::MouseMove:
     case Kind::MouseClick:
       out << (e.kind == Kind::MouseMove ? "move " : "click ") << e.X << ' ' << e.Y << '\n';

@@ -9,7 +9,9 @@
 //   key-up 17 alt                 virtual keys (optionally with Alt), typed characters
 //   char 13                       (Windows-1251 code), mouse moves and clicks in surface
 //   move 400 300                  pixels, and window events (close, minimize, activate,
-//   click 400 300                 deactivate, pad-unplugged)
+//   click 400 300                 deactivate, pad-unplugged); "repeat" after a key-down or a
+//   char 8 repeat                 character marks the keyboard's auto-repeat; "pad" is a
+//   pad a                         press on the pad (a, b, start or other)
 //   window close
 //   hold UF 600                 600 frames with Up and Fire held ("-" holds nothing); the
 //                                 events above go with the first of them

@@ -33,18 +33,30 @@ uint8_t CharOfKey(SDL_Scancode scancode) {
   }
 }
 
-// The keyboard key a pad button stands for in menus and windows: A presses the selected
-// button as Enter does, B backs out as Escape does. Start and the directions are read as held
-// states, like the P and arrow keys they match.
-SDL_Scancode KeyOfPadButton(Uint8 button) {
+// What a pad button says to the game. A, B and Start act on their own (A presses the selected
+// button as Enter does, B backs out as Escape does, and both type in the name picker); every
+// other button only says that the pad is in use.
+PadButton PadButtonOf(Uint8 button) {
   switch (button) {
     case SDL_CONTROLLER_BUTTON_A:
-      return SDL_SCANCODE_RETURN;
+      return PadButton::A;
     case SDL_CONTROLLER_BUTTON_B:
-      return SDL_SCANCODE_ESCAPE;
+      return PadButton::B;
+    case SDL_CONTROLLER_BUTTON_START:
+      return PadButton::Start;
     default:
-      return SDL_SCANCODE_UNKNOWN;
+      return PadButton::Other;
   }
+}
+
+PlatformEvent PadPress(PadButton button) {
+  PlatformEvent e = Make(PlatformEvent::Kind::PadPress);
+  e.Pad = button;
+  return e;
+}
+
+Uint32 MouseButtonBit(Uint8 button) {
+  return button >= 1 && button <= 32 ? Uint32{1} << (button - 1) : 0;
 }
 
 }  // namespace
@@ -84,7 +96,7 @@ void SdlEventSource::Translate(const SDL_Event& e, std::deque<PlatformEvent>& ou
     case SDL_KEYDOWN:
     case SDL_KEYUP:
       TranslateKey(e.key.keysym.sym, e.key.keysym.scancode, e.type == SDL_KEYDOWN,
-                   (e.key.keysym.mod & KMOD_ALT) != 0, out);
+                   (e.key.keysym.mod & KMOD_ALT) != 0, e.key.repeat != 0, out);
       break;
     case SDL_TEXTINPUT: {
       // Left Alt with a letter is a menu shortcut, not typing (AltGr still types).
@@ -106,8 +118,13 @@ void SdlEventSource::Translate(const SDL_Event& e, std::deque<PlatformEvent>& ou
         out.push_back(m);
       }
       break;
+    case SDL_MOUSEBUTTONDOWN:
+      mouseButtonsDown_ |= MouseButtonBit(e.button.button);
+      break;
     case SDL_MOUSEBUTTONUP:
-      if (e.button.button == SDL_BUTTON_LEFT && OnSurface(e.button.x, e.button.y)) {
+      // Any button clicks; buttons pressed together click once, when the last one comes up.
+      mouseButtonsDown_ &= ~MouseButtonBit(e.button.button);
+      if (mouseButtonsDown_ == 0 && OnSurface(e.button.x, e.button.y)) {
         PlatformEvent m = Make(PlatformEvent::Kind::MouseClick);
         m.X = e.button.x;
         m.Y = e.button.y;
@@ -123,9 +140,11 @@ void SdlEventSource::Translate(const SDL_Event& e, std::deque<PlatformEvent>& ou
           out.push_back(Make(PlatformEvent::Kind::Minimize));
           break;
         case SDL_WINDOWEVENT_FOCUS_GAINED:
+          mouseButtonsDown_ = 0;  // a release seen by another window must not hold clicks back
           out.push_back(Make(PlatformEvent::Kind::Activate));
           break;
         case SDL_WINDOWEVENT_FOCUS_LOST:
+          mouseButtonsDown_ = 0;
           out.push_back(Make(PlatformEvent::Kind::Deactivate));
           break;
         default:
@@ -140,29 +159,15 @@ void SdlEventSource::Translate(const SDL_Event& e, std::deque<PlatformEvent>& ou
       break;
     case SDL_JOYDEVICEREMOVED:
       if (session_->JoystickRemoved(e.jdevice.which)) {
-        triggerPulled_ = false;
+        for (bool& pushed : axisPushed_) pushed = false;
         out.push_back(Make(PlatformEvent::Kind::PadUnplugged));
       }
       break;
     case SDL_CONTROLLERBUTTONDOWN:
-    case SDL_CONTROLLERBUTTONUP:
-      if (FromDrivingPad(e.cbutton.which)) {
-        const SDL_Scancode key = KeyOfPadButton(e.cbutton.button);
-        if (key != SDL_SCANCODE_UNKNOWN) {
-          TranslateKey(SDL_GetKeyFromScancode(key), key, e.type == SDL_CONTROLLERBUTTONDOWN, false,
-                       out);
-        }
-      }
+      if (FromDrivingPad(e.cbutton.which)) out.push_back(PadPress(PadButtonOf(e.cbutton.button)));
       break;
     case SDL_CONTROLLERAXISMOTION:
-      // The right trigger is a second A: pulling it past half way presses Enter once.
-      if (FromDrivingPad(e.caxis.which) && e.caxis.axis == SDL_CONTROLLER_AXIS_TRIGGERRIGHT) {
-        const bool pulled = ScaleJoystickAxis(e.caxis.value) > 0;
-        if (pulled != triggerPulled_) {
-          triggerPulled_ = pulled;
-          TranslateKey(SDLK_RETURN, SDL_SCANCODE_RETURN, pulled, false, out);
-        }
-      }
+      if (FromDrivingPad(e.caxis.which)) TranslatePadAxis(e.caxis.axis, e.caxis.value, out);
       break;
     default:
       break;
@@ -170,21 +175,40 @@ void SdlEventSource::Translate(const SDL_Event& e, std::deque<PlatformEvent>& ou
 }
 
 void SdlEventSource::TranslateKey(SDL_Keycode sym, SDL_Scancode scancode, bool down, bool alt,
-                                  std::deque<PlatformEvent>& out) {
+                                  bool repeat, std::deque<PlatformEvent>& out) {
   const int key = VirtualKeyCode(sym, scancode);
   if (key != 0) {
     PlatformEvent k = Make(down ? PlatformEvent::Kind::KeyDown : PlatformEvent::Kind::KeyUp);
     k.Key = key;
     k.Alt = alt;
+    k.Repeat = down && repeat;
     out.push_back(k);
   }
-  // Alt+Enter switches the display and is no Enter press; key repeat types again.
+  // Alt+Enter switches the display and is no Enter press; key repeat types again, marked as
+  // a repeat so that it edits text but never clicks.
   const uint8_t c = CharOfKey(scancode);
   if (down && c != 0 && !alt) {
     PlatformEvent t = Make(PlatformEvent::Kind::Char);
     t.Char = c;
+    t.Repeat = repeat;
     out.push_back(t);
   }
+}
+
+void SdlEventSource::TranslatePadAxis(Uint8 axis, Sint16 value, std::deque<PlatformEvent>& out) {
+  if (axis >= SDL_CONTROLLER_AXIS_MAX) return;
+  // An axis counts once when it leaves its rest: the right trigger is a second A, the sticks
+  // and the left trigger say that the pad is in use (the directions are read as held states).
+  // Triggers rest at the bottom of their travel and count past half way.
+  const bool trigger =
+      axis == SDL_CONTROLLER_AXIS_TRIGGERLEFT || axis == SDL_CONTROLLER_AXIS_TRIGGERRIGHT;
+  const int scaled = ScaleJoystickAxis(value);
+  const bool pushed = trigger ? scaled > 0 : scaled != 0;
+  if (pushed == axisPushed_[axis]) return;
+  axisPushed_[axis] = pushed;
+  if (!pushed) return;
+  out.push_back(
+      PadPress(axis == SDL_CONTROLLER_AXIS_TRIGGERRIGHT ? PadButton::A : PadButton::Other));
 }
 
 bool SdlEventSource::FromDrivingPad(SDL_JoystickID id) const {
