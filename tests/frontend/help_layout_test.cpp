@@ -111,7 +111,9 @@ TEST_F(FittedText, HelpLinesStayInsideThePanelAndBesideTheIcons) {
                    << "page " << page << " y " << line.Y << ": " << Cp1251ToUtf8(line.Text));
       const int right = line.X + Width(line.Style, line.Pixels, line.Text);
       EXPECT_LE(right, panelRight);
-      if (page == 2 && line.X < kIconColumn2) EXPECT_LT(right, kIconColumn2);
+      if (page == 2 && line.X < kIconColumn2) {
+        EXPECT_LT(right, kIconColumn2);
+      }
       EXPECT_LE(line.Y + TextHeight(form, line.Text), kButtonsTop);
       if (line.Style == 17) {
         // Body text keeps its size; only the breaks move.
