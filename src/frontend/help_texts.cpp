@@ -1,5 +1,7 @@
 #include "frontend/help_texts.h"
 
+#include <algorithm>
+
 #include "frontend/font_styles.h"
 #include "frontend/text_fit.h"
 #include "platform/cp1251.h"
@@ -15,6 +17,7 @@ constexpr int kLeft = 55;
 // The title band ends left of the panel's question-mark emblem.
 constexpr int kTitleRight = 455;
 constexpr int kLabelGap = 8;
+constexpr int kSmallestBodyStep = 15;
 
 class PageBuilder {
  public:
@@ -32,13 +35,23 @@ class PageBuilder {
   // another from `top`.
   void Body(int top, std::initializer_list<std::string_view> paragraphs) {
     const int pixels = OwnPixels(kBodyStyle);
-    int y = top;
+    std::vector<std::string> lines;
     for (std::string_view paragraph : paragraphs) {
-      for (const std::string& line :
+      for (std::string& line :
            BreakIntoLines(At(kBodyStyle), std::string(paragraph), pixels, kHelpTextRight - kLeft)) {
-        Line(kBodyStyle, kLeft, y, line);
-        y += kHelpBodyStep;
+        lines.push_back(std::move(line));
       }
+    }
+    // Wider faces need more lines: draw them closer rather than over the button deck.
+    const int count = static_cast<int>(lines.size());
+    const int step =
+        count * kHelpBodyStep <= kHelpTextBottom - top
+            ? kHelpBodyStep
+            : std::max(kSmallestBodyStep, (kHelpTextBottom - top) / std::max(count, 1));
+    int y = top;
+    for (const std::string& line : lines) {
+      Line(kBodyStyle, kLeft, y, line);
+      y += step;
     }
   }
 

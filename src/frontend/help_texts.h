@@ -26,7 +26,7 @@ using StyledTextWidth = std::function<int(int style, int pixels, const std::stri
 // The panel's writing area: right of every line, below the last body line (above the
 // button deck), and the left edge of the second column of bonus icons.
 inline constexpr int kHelpTextRight = 507;
-inline constexpr int kHelpTextBottom = 410;
+inline constexpr int kHelpTextBottom = 408;
 inline constexpr int kHelpIconColumn2 = 310;
 inline constexpr int kHelpBodyStep = 18;
 

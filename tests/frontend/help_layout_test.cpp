@@ -95,12 +95,12 @@ class FittedText : public ::testing::Test {
 
 TEST_F(FittedText, HelpLinesStayInsideThePanelAndBesideTheIcons) {
   TMForm& form = Form();
-  // The panel picture at (31, 115), its frame and button deck; the bonus icons' second column
-  // and the page buttons at y 418.
+  // The panel picture at (31, 115), its frame and the line over its button deck (y 296 in the
+  // picture); the bonus icons' second column.
   const auto& panel = form.MDXImageList->Find("HB");
   const int panelRight = 31 + panel.Width() - 12;
   constexpr int kIconColumn2 = 310;
-  constexpr int kButtonsTop = 418;
+  constexpr int kDeckLine = 115 + 296;
   const StyledTextWidth width = [this](int style, int pixels, const std::string& text) {
     return Width(style, pixels, text);
   };
@@ -114,7 +114,7 @@ TEST_F(FittedText, HelpLinesStayInsideThePanelAndBesideTheIcons) {
       if (page == 2 && line.X < kIconColumn2) {
         EXPECT_LT(right, kIconColumn2);
       }
-      EXPECT_LE(line.Y + TextHeight(form, line.Text), kButtonsTop);
+      EXPECT_LE(line.Y + TextHeight(form, line.Text), kDeckLine);
       if (line.Style == 17) {
         // Body text keeps its size; only the breaks move.
         EXPECT_EQ(line.Pixels, PointsToPixels(12));
