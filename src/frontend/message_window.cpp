@@ -27,10 +27,11 @@ constexpr int kTextCentreX = 399;
 constexpr int kFrameLeft = 192;
 constexpr int kFrameWidth = 416;
 constexpr int kFrameBorder = 16;
-// The race's carriageway runs from x 167 to 620; a message keeps a little off its kerbs.
+// The race's carriageway runs from x 167 to 620, kerbs and edge lines included; a message
+// stays between the edge lines.
 constexpr int kCarriagewayLeft = 167;
 constexpr int kCarriagewayRight = 620;
-constexpr int kKerbMargin = 4;
+constexpr int kKerbMargin = 8;
 
 // Slots of Yes and No: the race's questions use 1 and 2, the menus' questions 11 and 12 so
 // that the screen's own buttons stay where they are.

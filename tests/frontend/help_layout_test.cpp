@@ -139,14 +139,14 @@ TEST_F(FittedText, MessagesStayInsideTheirWindowOrTheRoad) {
   form.Level = 99;
   form.Score = 1234567;
   form.PlayerName = "WWWWWWWWWWWW";
-  // Frameless race messages between the kerbs of the carriageway (x 167..620); the others
-  // inside the frame picture at x 192, 416 wide.
+  // Frameless race messages between the white edge lines of the carriageway (inside x 175
+  // and 612, the kerbs outside them); the others inside the frame picture at x 192, 416 wide.
   constexpr int kCentre = 399;
   for (int kind = 1; kind <= 10; ++kind) {
     form.WindowKind = static_cast<WindowKinds>(kind);
     const bool framed = WindowHasFrame(form.WindowKind);
-    const int left = framed ? 192 + 8 : 167;
-    const int right = framed ? 192 + 416 - 8 : 621;
+    const int left = framed ? 192 + 8 : 175;
+    const int right = framed ? 192 + 416 - 8 : 612;
     for (const WindowLine& line : MessageWindowLines(form)) {
       SCOPED_TRACE(testing::Message() << "kind " << kind << ": " << Cp1251ToUtf8(line.Text));
       SelectWindowLineFont(form, line.Style, line.Text);

@@ -116,7 +116,7 @@ FontFace FindFontFace(const std::string& family, bool bold, FcConfig* config) {
 
 std::string MissingFontsMessage(FcConfig* config) {
   if (!FindFontFace("Arial", false, config).File.empty()) return {};
-  return "no font with Russian letters is installed, so the game cannot show its texts. "
+  return "No font with Russian letters is installed, so the game cannot show its texts.\n"
          "Install the package fonts-liberation2 (sudo apt install fonts-liberation2) and "
          "start the game again.";
 }

@@ -27,7 +27,7 @@ struct FontFace {
 FontFace FindFontFace(const std::string& family, bool bold, FcConfig* config = nullptr);
 
 // Empty when the game can draw its texts; otherwise the reason and the package that mends it,
-// for the player.
+// for the player, in two lines.
 std::string MissingFontsMessage(FcConfig* config = nullptr);
 
 }  // namespace vontra

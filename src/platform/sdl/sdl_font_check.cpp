@@ -10,10 +10,11 @@ namespace vontra {
 
 void RequireUsableFonts() {
   const std::string message = MissingFontsMessage();
-  if (message.empty()) return;
-  // Without a display (or a message box driver) this fails quietly; stderr still has it.
+  if (!message.empty()) throw std::runtime_error(message);
+}
+
+void ShowStartFailure(const std::string& message) {
   SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Vontra", message.c_str(), nullptr);
-  throw std::runtime_error(message);
 }
 
 }  // namespace vontra
