@@ -1,6 +1,7 @@
 # The Debian package (cpack -G DEB, or scripts/package): the files the install rules put under
-# /usr, plus the manual pages and the documents Debian asks of every package. Its dependencies
-# are read from the binaries by dpkg-shlibdeps.
+# /usr, plus the manual pages and the documents Debian asks of every package. Its library
+# dependencies are read from the binaries by dpkg-shlibdeps; the fonts it draws with and the
+# link opener are named below.
 include(GNUInstallDirs)
 
 set(package_out ${CMAKE_BINARY_DIR}/package)
@@ -54,6 +55,12 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Appended to by dpkg-shlibdeps. Liberation stands in for Arial and Times New Roman, Jura for
+# the digital face of the race messages, DejaVu for everything else; without a face with
+# Cyrillic the game has no text at all.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2 | fonts-liberation, fonts-jura, fonts-dejavu-core")
+# Roboto Black is the heavy face; xdg-open opens the web pages and the link files.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-roboto-unhinted | fonts-roboto, xdg-utils")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${VONTRA_SERVICE_HOST})
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 include(CPack)

@@ -1,14 +1,17 @@
 #include "app/program.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <exception>
 #include <memory>
+#include <string>
 
 #include "app/archive_preload.h"
 #include "app/form_lifecycle.h"
 #include "app/message_loop.h"
 #include "app/mform.h"
 #include "platform/posix/posix_files.h"
+#include "platform/sdl/sdl_font_check.h"
 #include "platform/sdl/sdl_platform.h"
 
 namespace vontra {
@@ -54,7 +57,11 @@ int RunProgram() {
   try {
     platform = MakeSdlPlatform();
   } catch (const std::exception& e) {
-    std::fprintf(stderr, "Vontra: %s\n", e.what());
+    // One line on stderr first: the message box waits for the player.
+    std::string line = e.what();
+    std::replace(line.begin(), line.end(), '\n', ' ');
+    std::fprintf(stderr, "Vontra: %s\n", line.c_str());
+    ShowStartFailure(e.what());
     return 1;
   }
   return RunGame(*platform, &preload);

@@ -20,7 +20,7 @@ const std::array<FontStyle, kFontStyleCount + 1> kFontStyles = {{
     {"Arial", 8, false, 2, 2, 2},                // 14 HUD
     {"Arial", 20, false, 247, 166, 0},           // 15 help page title
     {"Arial", 16, false, 247, 166, 0},           // 16 help headings
-    {"Arial", 11, false, 247, 166, 0},           // 17 help body, a size under 12 to fit the panel
+    {"Arial", 12, false, 247, 166, 0},           // 17 help body
     {"Arial", 16, true, 247, 166, 0},            // 18 credits title
 }};
 

@@ -97,8 +97,14 @@ void HelpClick(TMForm& form) {
 }
 
 void DrawHelpPage(TMForm& form) {
-  for (const HelpLine& line : HelpPageLines(form.HelpPage, WebHomePage())) {
+  const auto width = [&form](int style, int pixels, const std::string& text) {
+    SelectFontStyle(form, style);
+    SetFontPixelSize(form, pixels);
+    return TextWidth(form, text);
+  };
+  for (const HelpLine& line : HelpPageLines(form.HelpPage, WebHomePage(), width)) {
     SelectFontStyle(form, line.Style);
+    SetFontPixelSize(form, line.Pixels);
     DrawText(form, line.Text, line.X, line.Y, false);
   }
 }

@@ -1,5 +1,7 @@
 #include "frontend/message_window.h"
 
+#include <algorithm>
+
 #include "app/display_mode.h"
 #include "app/input_dispatch.h"
 #include "app/mform.h"
@@ -11,6 +13,7 @@
 #include "frontend/race_windows.h"
 #include "frontend/screen_parts.h"
 #include "frontend/text_canvas.h"
+#include "frontend/text_fit.h"
 #include "frontend/widget_slots.h"
 #include "persistence/save_files.h"
 #include "persistence/save_pair.h"
@@ -21,6 +24,15 @@ namespace vontra {
 namespace {
 
 constexpr int kTextCentreX = 399;
+// The frame picture at x 192 is 416 wide, with a border inside it.
+constexpr int kFrameLeft = 192;
+constexpr int kFrameWidth = 416;
+constexpr int kFrameBorder = 16;
+// The race's carriageway runs from x 167 to 620, kerbs and edge lines included; a message
+// stays between the edge lines.
+constexpr int kCarriagewayLeft = 167;
+constexpr int kCarriagewayRight = 620;
+constexpr int kKerbMargin = 8;
 
 // Slots of Yes and No: the race's questions use 1 and 2, the menus' questions 11 and 12 so
 // that the screen's own buttons stay where they are.
@@ -129,9 +141,28 @@ std::vector<WindowLine> MessageWindowLines(const TMForm& form) {
   }
 }
 
+int MessageLineMaxWidth(WindowKinds kind) {
+  const int left =
+      WindowHasFrame(kind) ? kFrameLeft + kFrameBorder : kCarriagewayLeft + kKerbMargin;
+  const int right = WindowHasFrame(kind) ? kFrameLeft + kFrameWidth - kFrameBorder
+                                         : kCarriagewayRight - kKerbMargin;
+  // Centred lines reach as far to each side: the nearer edge sets the width.
+  return 2 * std::min(kTextCentreX - left, right - kTextCentreX);
+}
+
+void SelectWindowLineFont(TMForm& form, int style, const std::string& text) {
+  SelectFontStyle(form, style);
+  const int own = form.Canvas->PixelSize();
+  const auto width = [&form](const std::string& t, int pixels) {
+    SetFontPixelSize(form, pixels);
+    return TextWidth(form, t);
+  };
+  SetFontPixelSize(form, FitPixelSize(width, text, own, MessageLineMaxWidth(form.WindowKind)));
+}
+
 void DrawMessageWindowLines(TMForm& form) {
   for (const WindowLine& line : MessageWindowLines(form)) {
-    SelectFontStyle(form, line.Style);
+    SelectWindowLineFont(form, line.Style, line.Text);
     DrawText(form, line.Text, kTextCentreX, line.Y, true);
   }
 }

@@ -22,6 +22,12 @@ struct WindowLine {
 std::vector<WindowLine> MessageWindowLines(const TMForm& form);
 void DrawMessageWindowLines(TMForm& form);
 
+// The widest a line of a window of this kind may be, centred on x 399: inside the frame
+// picture, or for the frameless race messages inside the carriageway, off the verges.
+int MessageLineMaxWidth(WindowKinds kind);
+// Selects a line's style for the open window, at a smaller size when the line would not fit.
+void SelectWindowLineFont(TMForm& form, int style, const std::string& text);
+
 // Whether the kind has the frame picture, and whether it asks Yes or No.
 bool WindowHasFrame(WindowKinds kind);
 bool WindowIsQuestion(WindowKinds kind);

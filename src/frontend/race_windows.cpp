@@ -53,7 +53,7 @@ void MoveQuestionButtons(TMForm& form, int lagCount) {
 void StepNameCursor(TMForm& form) {
   TCaptionSprite* cursor = form.TextCursor.get();
   if (!cursor) return;
-  SelectFontStyle(form, kNameStyle);
+  SelectWindowLineFont(form, kNameStyle, form.PlayerName);
   cursor->X = kTextCentreX + TextWidth(form, form.PlayerName) / 2.0;
   form.CursorBlinkTimer -= form.FrameTimeMs;
   if (form.CursorBlinkTimer <= 0) {

@@ -33,12 +33,18 @@ TextCanvasPtr NewTextCanvas(IFontRasterizer& fonts) {
 
 void TextCanvas::SelectStyle(int n) {
   if (n >= 1 && n <= kFontStyleCount) style_ = n;
+  pixelSize_ = PointsToPixels(kFontStyles[style_].SizePt);
+}
+
+void TextCanvas::SetPixelSize(int pixels) {
+  if (pixels >= 1 && pixels <= 255) pixelSize_ = pixels;
 }
 
 TextCanvas::Entry& TextCanvas::Lookup(const std::string& text) {
   std::string key;
-  key.reserve(text.size() + 1);
+  key.reserve(text.size() + 2);
   key.push_back(static_cast<char>(style_));
+  key.push_back(static_cast<char>(pixelSize_));
   key += text;
   auto it = cache_.find(key);
   if (it != cache_.end()) return it->second;
@@ -51,7 +57,7 @@ int TextCanvas::Width(const std::string& text) {
   Entry& e = Lookup(text);
   if (e.Width < 0) {
     const FontStyle& s = kFontStyles[style_];
-    e.Width = fonts_.TextWidth(s.Face, PointsToPixels(s.SizePt), s.Bold, text);
+    e.Width = fonts_.TextWidth(s.Face, pixelSize_, s.Bold, text);
   }
   return e.Width;
 }
@@ -60,7 +66,7 @@ int TextCanvas::Height(const std::string& text) {
   Entry& e = Lookup(text);
   if (e.Height < 0) {
     const FontStyle& s = kFontStyles[style_];
-    e.Height = fonts_.TextHeight(s.Face, PointsToPixels(s.SizePt), s.Bold, text);
+    e.Height = fonts_.TextHeight(s.Face, pixelSize_, s.Bold, text);
   }
   return e.Height;
 }
@@ -70,7 +76,7 @@ void TextCanvas::Draw(Surface& surface, const std::string& text, int x, int y) {
   const FontStyle& s = kFontStyles[style_];
   Entry& e = Lookup(text);
   if (!e.Rendered) {
-    e.Mask = fonts_.Render(s.Face, PointsToPixels(s.SizePt), s.Bold, text);
+    e.Mask = fonts_.Render(s.Face, pixelSize_, s.Bold, text);
     e.Rendered = true;
   }
   const GlyphMask& m = e.Mask;
@@ -92,6 +98,10 @@ void TextCanvas::Draw(Surface& surface, const std::string& text, int x, int y) {
 
 void SelectFontStyle(TMForm& form, int n) {
   form.Canvas->SelectStyle(n);
+}
+
+void SetFontPixelSize(TMForm& form, int pixels) {
+  form.Canvas->SetPixelSize(pixels);
 }
 
 int TextWidth(TMForm& form, const std::string& text) {

@@ -14,11 +14,16 @@ namespace vontra {
 // the same HUD and menu texts are drawn every frame.
 class TextCanvas {
  public:
-  explicit TextCanvas(IFontRasterizer& fonts) : fonts_(fonts) {}
+  explicit TextCanvas(IFontRasterizer& fonts) : fonts_(fonts) { SelectStyle(1); }
 
-  // n in 1..18; anything else keeps the current style.
+  // n in 1..18; anything else keeps the current style. Selecting a style also selects its
+  // own size.
   void SelectStyle(int n);
   int Style() const { return style_; }
+  // The em height in pixels of the texts drawn and measured from now on (the style's own
+  // size until the next SelectStyle); sizes outside 1..255 are ignored.
+  void SetPixelSize(int pixels);
+  int PixelSize() const { return pixelSize_; }
   int Width(const std::string& text);
   int Height(const std::string& text);
   // Blends the text in the style's colour with its top-left corner at (x, y), clipped.
@@ -40,10 +45,14 @@ class TextCanvas {
 
   IFontRasterizer& fonts_;
   int style_ = 1;
+  int pixelSize_ = 0;
   std::unordered_map<std::string, Entry> cache_;
 };
 
 void DrawTextAnchored(TMForm& form, const std::string& text, int x, int y, bool centreY,
                       bool centreX);
+
+// Draws and measures the current style at the given em height in pixels from now on.
+void SetFontPixelSize(TMForm& form, int pixels);
 
 }  // namespace vontra

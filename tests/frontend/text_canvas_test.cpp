@@ -191,12 +191,19 @@ TEST(FontStyles, FacesAndSizesReachTheRasteriser) {
     int pixels;
   };
   for (Case c : {Case{13, "DS Crystal", 40}, Case{8, "Arial Black", 40},
-                 Case{11, "Times New Roman", 40}, Case{1, "Arial", 21}, Case{17, "Arial", 15}}) {
+                 Case{11, "Times New Roman", 40}, Case{1, "Arial", 21}, Case{17, "Arial", 16}}) {
     canvas.SelectStyle(c.style);
     canvas.Draw(s, "z", 0, 0);
     EXPECT_EQ(fonts.LastFace(), c.face);
     EXPECT_EQ(canvas.Height("z"), FixedMetricsRasterizer::LineHeight(c.pixels));
   }
+  // A line shrunk to fit is measured and drawn at its own size, until the next style.
+  canvas.SelectStyle(13);
+  canvas.SetPixelSize(30);
+  EXPECT_EQ(canvas.Width("zz"), 2 * FixedMetricsRasterizer::Advance(30, false));
+  EXPECT_EQ(canvas.Height("zz"), FixedMetricsRasterizer::LineHeight(30));
+  canvas.SelectStyle(13);
+  EXPECT_EQ(canvas.Width("zz"), 2 * FixedMetricsRasterizer::Advance(40, false));
 }
 
 TEST(TextDraw, RealFacesDrawCyrillicInEveryStyle) {

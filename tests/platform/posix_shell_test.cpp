@@ -4,9 +4,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <thread>
 
 namespace vontra {
@@ -63,10 +65,22 @@ TEST(PosixShell, PassesTheTargetAsOneArgumentAndLeavesNoZombie) {
   fs::remove_all(dir);
 }
 
-TEST(PosixShell, MissingProgramIsSkippedQuietly) {
-  PosixShell shell("/nonexistent/xdg-open");
+TEST(PosixShell, MissingProgramSaysSoInOneLineAndGoesOn) {
+  std::ostringstream errors;
+  PosixShell shell("/nonexistent/xdg-open", errors);
   shell.Open("play.url");
   EXPECT_EQ(Zombies(), 0);
+  const std::string said = errors.str();
+  EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+  EXPECT_NE(said.find("play.url"), std::string::npos) << said;
+  EXPECT_NE(said.find("xdg-utils"), std::string::npos) << said;
+}
+
+TEST(PosixShell, StartedOpenerSaysNothing) {
+  std::ostringstream errors;
+  PosixShell shell("true", errors);
+  shell.Open("play.url");
+  EXPECT_EQ(errors.str(), "");
 }
 
 }  // namespace

@@ -1,4 +1,6 @@
 #pragma once
+#include <fontconfig/fontconfig.h>
+
 #include <string>
 
 namespace vontra {
@@ -11,13 +13,21 @@ struct FontFace {
   bool Heavy = false;  // the file itself is bold or heavier
 };
 
-// Finds the face that stands in for a Windows family name, through fontconfig:
-//   "Arial"           -> Liberation Sans (same metrics)
-//   "Times New Roman" -> Liberation Serif (same metrics)
-//   "Arial Black"     -> Roboto Black (a heavy sans with Cyrillic)
-//   "DS Crystal"      -> Jura Medium (a thin technical display face with Cyrillic and
-//                        segment-like figures)
-// and DejaVu Sans when none of those is installed. Any other family is asked of fontconfig.
-FontFace FindFontFace(const std::string& family, bool bold);
+// Finds the face for a Windows family name through fontconfig, in this order:
+// 1. the family itself, where it is installed;
+// 2. its stand-in from Debian's packages:
+//      "Arial"           -> Liberation Sans (same metrics)
+//      "Times New Roman" -> Liberation Serif (same metrics)
+//      "Arial Black"     -> Roboto Black (a heavy sans with Cyrillic)
+//      "DS Crystal"      -> Jura Medium (a thin technical display face with Cyrillic and
+//                           segment-like figures)
+// 3. DejaVu (Sans Bold for "Arial Black", Sans Mono for "DS Crystal", else Sans);
+// 4. whatever face fontconfig offers for Russian text.
+// `config` is the fontconfig configuration to ask (nullptr: the current one).
+FontFace FindFontFace(const std::string& family, bool bold, FcConfig* config = nullptr);
+
+// Empty when the game can draw its texts; otherwise the reason and the package that mends it,
+// for the player, in two lines.
+std::string MissingFontsMessage(FcConfig* config = nullptr);
 
 }  // namespace vontra

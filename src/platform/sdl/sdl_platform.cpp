@@ -7,6 +7,7 @@
 #include "platform/sdl/sdl_clock.h"
 #include "platform/sdl/sdl_display.h"
 #include "platform/sdl/sdl_event_source.h"
+#include "platform/sdl/sdl_font_check.h"
 #include "platform/sdl/sdl_font_rasterizer.h"
 #include "platform/sdl/sdl_input_states.h"
 #include "platform/sdl/sdl_pointer.h"
@@ -17,6 +18,8 @@
 namespace vontra {
 
 std::unique_ptr<Platform> MakeSdlPlatform() {
+  // A game without text cannot be played: stop before any window opens.
+  RequireUsableFonts();
   auto session = std::make_shared<SdlSession>();
   auto platform = std::make_unique<Platform>();
   platform->display = std::make_unique<SdlDisplay>(session);
