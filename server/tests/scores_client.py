@@ -25,6 +25,18 @@ def result_query(name: bytes, score: int, extra: bytes = b"_______") -> str:
     return "/cgi/version.pl?hs&prg=Vontra&inf=" + encode(payload)
 
 
+def raw(port, data, source="127.0.0.1", timeout=5):
+    """Sends bytes as they are from `source` and returns all that comes back until the close."""
+    with socket.create_connection(("127.0.0.1", port), timeout=timeout, source_address=(source, 0)) as s:
+        s.sendall(data)
+        answer = b""
+        while True:
+            chunk = s.recv(65536)
+            if not chunk:
+                return answer
+            answer += chunk
+
+
 class Service:
     """One vontra-scores process; its stderr is kept for the log checks."""
 
@@ -71,14 +83,7 @@ class Service:
 
     def raw(self, data: bytes, timeout=5) -> bytes:
         """Sends bytes as they are and returns the whole answer."""
-        with socket.create_connection(("127.0.0.1", self.port), timeout=timeout) as s:
-            s.sendall(data)
-            answer = b""
-            while True:
-                chunk = s.recv(65536)
-                if not chunk:
-                    return answer
-                answer += chunk
+        return raw(self.port, data, timeout=timeout)
 
 
 def send_many(service, count, prefix, answered, stop_event=None):

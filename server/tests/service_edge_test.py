@@ -16,22 +16,10 @@ import unittest
 
 sys.path.insert(0, os.path.dirname(__file__))
 from postgres_cluster import PostgresCluster  # noqa: E402
-from scores_client import Service, result_query  # noqa: E402
+from scores_client import Service, raw, result_query  # noqa: E402
 
 BINARY = None
 TABLE = "/cgi/version.pl?prg=Vontra&show&type=0"
-
-
-def raw(port, data, source="127.0.0.1", timeout=5):
-    """Sends bytes as they are from `source` and returns all that comes back until the close."""
-    with socket.create_connection(("127.0.0.1", port), timeout=timeout, source_address=(source, 0)) as s:
-        s.sendall(data)
-        answer = b""
-        while True:
-            chunk = s.recv(65536)
-            if not chunk:
-                return answer
-            answer += chunk
 
 
 def get(port, target, source="127.0.0.1", headers=None, timeout=5):

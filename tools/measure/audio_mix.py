@@ -20,7 +20,7 @@ import tempfile
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from performance import Game, XScreen, xdotool  # noqa: E402
+from performance import Game, XScreen, start_race_full_throttle, xdotool  # noqa: E402
 
 
 def capture(game_program, data, menu_seconds, race_seconds):
@@ -34,11 +34,7 @@ def capture(game_program, data, menu_seconds, race_seconds):
         game = Game("vontra", [game_program], workdir, env)
         game.wait_first_frame()
         time.sleep(menu_seconds)
-        xdotool("key", "Return")  # the start button: car choice
-        time.sleep(1)
-        xdotool("key", "Return")  # the first car
-        time.sleep(3)  # the level banner
-        xdotool("keydown", "Up", "space")
+        start_race_full_throttle()
         try:
             time.sleep(race_seconds)
         finally:

@@ -155,6 +155,16 @@ def interval_figures(intervals):
     return percentile(intervals, 0.5), percentile(intervals, 0.99), max(intervals)
 
 
+def start_race_full_throttle():
+    """From the main menu into a race with the first car, then Up and fire held (the caller
+    lets them go with xdotool("keyup", "Up", "space"))."""
+    xdotool("key", "Return")  # the start button: car choice
+    time.sleep(1)
+    xdotool("key", "Return")  # the first car
+    time.sleep(3)  # the level banner
+    xdotool("keydown", "Up", "space")
+
+
 def xdotool(*args):
     return subprocess.run(["xdotool", *args], stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
                           text=True, timeout=30).stdout
@@ -234,11 +244,7 @@ def measure_vontra(build, seconds, server_pid, frames, skip_race, renderer, paci
         figures = {"start_mapped": game.mapped_s, "start_frame": game.first_frame_s,
                    "menu_cpu": game.cpu_over(seconds / 2, server_pid, frames)}
         if not skip_race:
-            xdotool("key", "Return")  # the start button: car choice
-            time.sleep(1)
-            xdotool("key", "Return")  # the first car
-            time.sleep(3)  # the level banner
-            xdotool("keydown", "Up", "space")
+            start_race_full_throttle()
             try:
                 figures["play_cpu"] = game.cpu_over(seconds, server_pid, frames)
                 figures["play_frames"] = interval_figures(
